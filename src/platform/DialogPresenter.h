@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tavrelion::spectrumio {
+class UnitDialogModel;
+}
+
+namespace tavrelion::platform {
+
+// Shows the program's modal dialogs. Each dialog keeps its rules in a core model; the presenter
+// only shows the model and forwards the user's presses to it, returning once it has closed.
+class DialogPresenter {
+  public:
+    virtual ~DialogPresenter() = default;
+
+    virtual void showUnitDialog(spectrumio::UnitDialogModel& model) = 0;
+};
+
+}  // namespace tavrelion::platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace tavrelion::platform {
+
+enum class MessageIcon { None, Critical, Question, Information };
+
+// Modal message boxes, all titled "TAVRELION 2000". Tests answer them with a scripted fake.
+class MessageService {
+  public:
+    virtual ~MessageService() = default;
+
+    virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+
+    // A Yes/No question with the question icon; returns true for Yes.
+    virtual bool askYesNo(const std::string& text, bool noIsDefault) = 0;
+};
+
+}  // namespace tavrelion::platform

@@ -1,0 +1,41 @@
+#include "platform/QtMessageService.h"
+
+#include <QMessageBox>
+
+#include "platform/ProgramName.h"
+
+namespace tavrelion::platform {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtMessageService::showMessage(const std::string& text, MessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(ProgramName),
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtMessageService::askYesNo(const std::string& text, bool noIsDefault) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName),
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace tavrelion::platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+class QWidget;
+
+namespace tavrelion::platform {
+
+// Message boxes on screen, titled with the program's name.
+class QtMessageService : public MessageService {
+  public:
+    explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    bool askYesNo(const std::string& text, bool noIsDefault) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace tavrelion::platform

@@ -1,0 +1,64 @@
+#include <filesystem>
+#include <string>
+
+#include "spectrumio/FileKindReaders.h"
+#include "store/NumberText.h"
+#include "store/TextFile.h"
+#include "store/TextRoutines.h"
+
+namespace tavrelion::spectrumio {
+namespace {
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& services,
+                    SlotExtremes& extremes) {
+    store.DataUnit = store::UnitNotRecognised;
+    store::TextFileReader file(store.SpectrumFileName);
+    store::TextFileWriter temporary(std::filesystem::path(store.ProgramDir) / "CD.TMP");
+
+    for (int line = 1; line <= 23; ++line) {
+        store.FileLine(line) = file.readLine();
+        const std::string& text = store.FileLine(line);
+        if (Contains(text, "Mol. Ellip.") && Contains(text, "Data mode")) {
+            store.DataUnit = store::UnitMolarEllipticity;
+        } else if (Contains(text, "CD") && Contains(text, "Data mode")) {
+            store.DataUnit = store::UnitDeltaEpsilon;
+        }
+    }
+    if (store.DataUnit != store::UnitMolarEllipticity) {
+        services.messages.showMessage("You must convert your data into mean molecular ellipticity",
+                                      platform::MessageIcon::None);
+        --store.SpectrumCount;
+        return ReadOutcome::LoadEnded;
+    }
+    temporary.writeLine("Molecular ellipticity");
+    temporary.writeLine(store::TextAfterLast(store.SlotLabel(slot), ' '));
+
+    store.LastWavelength = store::WholeOf(store::Mid(store.FileLine(14), 8, 4));
+    store.FirstWavelength = store::WholeOf(store::Mid(store.FileLine(15), 7, 4));
+    store.WavelengthStep = store::NumberOf(store::Mid(store.FileLine(16), 15, 20));
+    store.ResidueConcentration = store::TabField(store.FileLine(5), '\t');
+    store.CellWidth = store::TabField(store.FileLine(4), '\t') * 10;
+
+    const store::Int16 span = store::CheckedInt16(store.LastWavelength - store.FirstWavelength);
+    store.RawPointCount = store::RoundToInt16(span / store.WavelengthStep);
+    store.RawValue.fill(0.0);
+    // Data lines run from the highest wavelength down; the values are kept in ascending order.
+    for (int n = 1; n <= store.RawPointCount; ++n) {
+        const int index = store.RawPointCount - n + 1;
+        store.FileLine(index) = file.readLine();
+        store.RawValue(index) = store::TabField(store.FileLine(index), '\t');
+    }
+    store.PointCount = store::CheckedInt16(span + 1);
+    BuildGrid(store, slot, extremes);
+    store.SpectrumLoaded = 1;
+    services.listener.spectrumStored(CorrectionsMenu::Disable);
+    return ReadOutcome::ReachedCommonEnding;
+}
+
+}  // namespace tavrelion::spectrumio

@@ -1,0 +1,43 @@
+#include "spectrumio/FileKindReaders.h"
+#include "spectrumio/UnitConversion.h"
+#include "store/BasicError.h"
+
+namespace tavrelion::spectrumio {
+
+using store::Int16;
+
+void SetInstrumentGridEnds(store::SpectrumStore& store) {
+    const Int16 span = store::FloorToInt16(store.WavelengthStep * store.RawPointCount);
+    store.LastWavelength = store::CheckedInt16(store.FirstWavelength + span);
+    store.PointCount = store::CheckedInt16(store.LastWavelength - store.FirstWavelength + 1);
+}
+
+void BuildGrid(store::SpectrumStore& store, int slot, SlotExtremes& extremes) {
+    // A file that declares no values, or a step that turns the grid around, has no spectrum to
+    // show; loading it would report an empty spectrum as a success.
+    if (store.RawPointCount < 1 || store.PointCount < 1) {
+        throw store::BasicError(store::SubscriptOutOfRange);
+    }
+    const auto convert = [&store](double value) {
+        return ToMeanResidueEllipticity(value, store.DataUnit, store.CellWidth,
+                                        store.ResidueConcentration);
+    };
+    store.SlotStep(slot) = store.WavelengthStep;
+    for (int i = 1; i <= store.PointCount; ++i) {
+        store.SpectrumWavelength(i) = store::CheckedInt16(store.FirstWavelength + i - 1);
+        const long k = store::RoundHalfEven((i - 1) / store.WavelengthStep + 1);
+        store.SpectrumValue(i) = convert(store.RawValue(static_cast<int>(k)));
+    }
+    store.SlotRawCount(slot) = store::RoundToInt16((store.PointCount - 1) / store.WavelengthStep);
+    store.SlotFirstWavelength(slot) = store.SpectrumWavelength(1);
+    store.DisplayFirstWavelength = store.SpectrumWavelength(1);
+    store.SlotLastWavelength(slot) = store.SpectrumWavelength(store.PointCount);
+    store.DisplayLastWavelength = store.SpectrumWavelength(store.PointCount);
+    for (int i = 1; i <= store.RawPointCount; ++i) {
+        const double value = convert(store.RawValue(i));
+        store.SlotValue(i, slot) = value;
+        extremes.include(value);
+    }
+}
+
+}  // namespace tavrelion::spectrumio

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "store/CheckedArray.h"
+#include "store/Int16.h"
+
+namespace tavrelion::store {
+
+constexpr int MaxPoints = 1000;     // points of the 1-nm grid and values of one slot
+constexpr int MaxRawValues = 4096;  // values of an instrument file at its own step
+constexpr int MaxFileLines = 5200;  // lines kept of the file being read
+constexpr int MaxSlots = 15;        // spectra shown side by side
+constexpr int StructureLabelCount = 5;
+constexpr int ReferenceCount = 34;
+
+// Units of the data of the file being read.
+enum DataUnitCode : Int16 {
+    UnitNotRecognised = 0,
+    UnitMolarEllipticity = 1,
+    UnitDeltaA = 2,
+    UnitThetaDegrees = 3,
+    UnitDeltaEpsilon = 4,
+    UnitTvrSpectrum = 100,
+};
+
+// The working state of the program: the file last loaded, the current spectrum on its 1-nm grid
+// and up to 15 spectra kept in slots. One instance, owned by the application and passed by
+// reference. Arrays count from 1; element 0 exists and is not used. Measured quantities start at
+// 0, which is how an empty number reads.
+struct SpectrumStore {
+    // Program and file
+    std::string ProgramDir;
+    std::string SpectrumFileName;
+    Int16 DataUnit = 0;
+    std::string UnitLabel;
+    CheckedArray<std::string, MaxFileLines> FileLine;
+
+    // Current spectrum, the input of every estimation method
+    CheckedArray<Int16, MaxPoints> SpectrumWavelength;
+    CheckedArray<double, MaxPoints> SpectrumValue;
+    Int16 PointCount = 0;
+    Int16 FirstWavelength = 0;
+    Int16 LastWavelength = 0;
+    CheckedArray<double, MaxRawValues> RawValue;
+    Int16 RawPointCount = 0;
+    double WavelengthStep = 0.0;
+
+    // Conversion parameters, kept between loads
+    double CellWidth = 0.0;
+    double ResidueConcentration = 0.0;
+
+    // Slots
+    Int16 SpectrumCount = 0;
+    Int16 CurrentSlot = 0;
+    CheckedMatrix<double, MaxPoints, MaxSlots> SlotValue;
+    CheckedArray<Int16, MaxSlots> SlotRawCount;
+    CheckedArray<Int16, MaxSlots> SlotFirstWavelength;
+    CheckedArray<Int16, MaxSlots> SlotLastWavelength;
+    CheckedArray<double, MaxSlots> SlotStep;
+    CheckedArray<double, MaxSlots> SlotMin;
+    CheckedArray<double, MaxSlots> SlotMax;
+    CheckedArray<double, MaxSlots> SlotRange;
+    CheckedArray<std::string, MaxSlots> SlotLabel;
+    std::string ResultFilePath;
+    CheckedArray<std::uint32_t, MaxSlots> SlotColor;  // 0x00BBGGRR
+    Int16 DisplayFirstWavelength = 0;
+    Int16 DisplayLastWavelength = 0;
+
+    // Flags and correction bookkeeping
+    Int16 SpectrumLoaded = 0;
+    Int16 DialogAccepted = 0;
+    double BaselineCorrection = 0.0;
+    double MultiplyFactor = 0.0;
+
+    // Start-up tables kept here for other subsystems
+    CheckedArray<std::string, StructureLabelCount> StructureLabel;
+    CheckedArray<Int16, ReferenceCount> ReferenceSelected;
+};
+
+// The start-up tables: structure labels, slot colours, every reference selected.
+void SetStartupTables(SpectrumStore& store);
+
+}  // namespace tavrelion::store

@@ -1,0 +1,115 @@
+#include "store/TextFile.h"
+
+#include "store/BasicError.h"
+
+namespace tavrelion::store {
+namespace {
+constexpr int PathFileAccessError = 75;
+}
+
+TextFileReader::TextFileReader(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw BasicError(FileNotFound);
+    }
+    stream_.open(path, std::ios::binary);
+    if (!stream_) {
+        throw BasicError(FileNotFound);
+    }
+}
+
+int TextFileReader::peek() {
+    return stream_.rdbuf()->sgetc();
+}
+
+int TextFileReader::take() {
+    return stream_.rdbuf()->sbumpc();
+}
+
+bool TextFileReader::atEnd() {
+    return peek() == std::char_traits<char>::eof();
+}
+
+bool TextFileReader::atLineEnd() {
+    const int c = peek();
+    return c == '\r' || c == '\n';
+}
+
+void TextFileReader::takeLineEnd() {
+    if (take() == '\r' && peek() == '\n') {
+        take();
+    }
+}
+
+void TextFileReader::requireMoreInput() {
+    if (atEnd()) {
+        throw BasicError(InputPastEndOfFile);
+    }
+}
+
+std::string TextFileReader::readLine() {
+    requireMoreInput();
+    std::string line;
+    while (!atEnd() && !atLineEnd()) {
+        line.push_back(static_cast<char>(take()));
+    }
+    if (!atEnd()) {
+        takeLineEnd();
+    }
+    return line;
+}
+
+std::string TextFileReader::readItem() {
+    requireMoreInput();
+    while (peek() == ' ' || peek() == '\t') {
+        take();
+    }
+    std::string item;
+    if (peek() == '"') {
+        take();
+        while (!atEnd() && !atLineEnd() && peek() != '"') {
+            item.push_back(static_cast<char>(take()));
+        }
+        if (peek() == '"') {
+            take();
+        }
+        while (!atEnd() && !atLineEnd() && peek() != ',') {
+            take();
+        }
+    } else {
+        while (!atEnd() && !atLineEnd() && peek() != ',') {
+            item.push_back(static_cast<char>(take()));
+        }
+        const std::size_t end = item.find_last_not_of(" \t");
+        item.erase(end == std::string::npos ? 0 : end + 1);
+    }
+    if (peek() == ',') {
+        take();
+        // A separator that ends its line takes the line end with it.
+        while (peek() == ' ' || peek() == '\t') {
+            take();
+        }
+        if (atLineEnd()) {
+            takeLineEnd();
+        }
+    } else if (atLineEnd()) {
+        takeLineEnd();
+    }
+    return item;
+}
+
+TextFileWriter::TextFileWriter(const std::filesystem::path& path) {
+    stream_.open(path, std::ios::binary | std::ios::trunc);
+    if (!stream_) {
+        throw BasicError(PathFileAccessError);
+    }
+}
+
+void TextFileWriter::writeLine(const std::string& line) {
+    stream_ << line << "\r\n";
+    if (!stream_) {
+        throw BasicError(PathFileAccessError);
+    }
+}
+
+}  // namespace tavrelion::store

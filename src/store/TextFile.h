@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace tavrelion::store {
+
+// Reads a single-byte text file by lines and by items. Lines end with CR LF, LF or CR.
+// An item is the next comma-separated field: leading blanks and tabs are skipped, a field in
+// double quotes is taken without them, trailing blanks are dropped, and an item at the end of a
+// line also takes the line end. Reading at the end of the file raises error 62; a file that cannot
+// be opened raises error 53. The file is closed when the reader goes.
+class TextFileReader {
+  public:
+    explicit TextFileReader(const std::filesystem::path& path);
+
+    std::string readLine();
+    std::string readItem();
+    bool atEnd();
+
+  private:
+    int peek();
+    int take();
+    void takeLineEnd();
+    bool atLineEnd();
+    void requireMoreInput();
+
+    std::ifstream stream_;
+};
+
+// Writes a single-byte text file line by line, each line ended by CR LF. The file is created or
+// emptied on opening (error 75 when that is not possible).
+class TextFileWriter {
+  public:
+    explicit TextFileWriter(const std::filesystem::path& path);
+
+    void writeLine(const std::string& line);
+
+  private:
+    std::ofstream stream_;
+};
+
+}  // namespace tavrelion::store

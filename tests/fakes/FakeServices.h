@@ -1,0 +1,90 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/DialogPresenter.h"
+#include "platform/MessageService.h"
+#include "spectrumio/LoadListener.h"
+#include "spectrumio/UnitDialogModel.h"
+
+namespace tavrelion::testing_support {
+
+struct ShownMessage {
+    std::string text;
+    platform::MessageIcon icon;
+};
+
+// Records every message; answers questions from a script (No when the script is empty).
+class FakeMessages : public platform::MessageService {
+  public:
+    void showMessage(const std::string& text, platform::MessageIcon icon) override {
+        shown.push_back({text, icon});
+    }
+    bool askYesNo(const std::string& text, bool) override {
+        shown.push_back({text, platform::MessageIcon::Question});
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const auto& message : shown) {
+            result.push_back(message.text);
+        }
+        return result;
+    }
+
+    std::vector<ShownMessage> shown;
+    std::deque<bool> answers;
+};
+
+// Plays the user's part in each dialog: a script of presses per opening. A press acts on the
+// model as the Qt dialog would; the dialog stays open until the model closes it.
+class FakeDialogs : public platform::DialogPresenter {
+  public:
+    using UnitPress = std::function<void(spectrumio::UnitDialogModel&)>;
+
+    void showUnitDialog(spectrumio::UnitDialogModel& model) override {
+        openings.push_back({model.initialConcentrationText(), model.initialCellWidthText()});
+        while (!model.closed()) {
+            if (unitPresses.empty()) {
+                model.cancel();  // the user closes the window
+                break;
+            }
+            auto press = unitPresses.front();
+            unitPresses.pop_front();
+            press(model);
+        }
+    }
+
+    static UnitPress Valid(std::string concentration, std::string cellWidth) {
+        return [=](spectrumio::UnitDialogModel& model) { model.valid(concentration, cellWidth); };
+    }
+    static UnitPress Cancel() {
+        return [](spectrumio::UnitDialogModel& model) { model.cancel(); };
+    }
+
+    struct Opening {
+        std::string concentrationText;
+        std::string cellWidthText;
+    };
+    std::vector<Opening> openings;
+    std::deque<UnitPress> unitPresses;
+};
+
+class RecordingListener : public spectrumio::LoadListener {
+  public:
+    void spectrumStored(spectrumio::CorrectionsMenu corrections) override {
+        stored.push_back(corrections);
+    }
+    std::vector<spectrumio::CorrectionsMenu> stored;
+};
+
+}  // namespace tavrelion::testing_support
