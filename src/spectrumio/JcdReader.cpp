@@ -46,7 +46,8 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
     store.CellWidth = store::TabField(store.FileLine(4), '\t') * 10;
 
     const store::Int16 span = store::CheckedInt16(store.LastWavelength - store.FirstWavelength);
-    store.RawPointCount = store::RoundToInt16(span / store.WavelengthStep);
+    // The data run from the highest to the lowest wavelength, both ends included.
+    store.RawPointCount = store::CheckedInt16(store::RoundToInt16(span / store.WavelengthStep) + 1);
     store.RawValue.fill(0.0);
     // Data lines run from the highest wavelength down; the values are kept in ascending order.
     for (int n = 1; n <= store.RawPointCount; ++n) {

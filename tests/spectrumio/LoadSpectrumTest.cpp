@@ -235,23 +235,36 @@ TEST_F(LoadSpectrumTest, AscFileOfNeitherInstrumentIsNotRecognised) {
 
 // JCD
 
-TEST_F(LoadSpectrumTest, JcdValuesComeInDescendingOrderAndAreStoredAscending) {
+TEST_F(LoadSpectrumTest, JcdValuesComeInDescendingOrderAndKeepTheirWavelengths) {
     store->SlotLabel(1) = " 1)CYTC.JCD";
     ASSERT_TRUE(load("CYTC.JCD", JcdText("Data mode\tMol. Ellip.", 205, 200, "1.000000",
-                                         {"-6", "-5", "-4", "-3", "-2"})));
+                                         {"-6", "-5", "-4", "-3", "-2", "-1"})));
     EXPECT_EQ(store->FirstWavelength, 200);
     EXPECT_EQ(store->LastWavelength, 205);
-    EXPECT_EQ(store->RawPointCount, 5);
+    EXPECT_EQ(store->RawPointCount, 6);
     EXPECT_EQ(store->PointCount, 6);
-    EXPECT_EQ(store->RawValue(1), -2);
-    EXPECT_EQ(store->RawValue(5), -6);
-    EXPECT_EQ(store->SpectrumValue(5), -6);
-    EXPECT_EQ(store->SpectrumValue(6), 0);
+    EXPECT_EQ(store->RawValue(1), -1);
+    EXPECT_EQ(store->RawValue(6), -6);
+    // the value listed at 205 nm stands at 205 nm
+    EXPECT_EQ(store->SpectrumWavelength(6), 205);
+    EXPECT_EQ(store->SpectrumValue(6), -6);
+    EXPECT_EQ(store->SpectrumValue(1), -1);
+    EXPECT_EQ(store->SlotValue(6, 1), -6);
     EXPECT_EQ(store->CellWidth, 1);
     EXPECT_EQ(store->ResidueConcentration, 0.0005);
     EXPECT_EQ(store->DisplayLastWavelength, 205);
     EXPECT_EQ(ReadBytes(folder.path() / "CD.TMP"), "Molecular ellipticity\r\n1)CYTC.JCD\r\n");
     EXPECT_THAT(listener.stored, ElementsAre(CorrectionsMenu::Disable));
+}
+
+TEST_F(LoadSpectrumTest, JcdHalfNanometreStepTakesEveryOtherValue) {
+    ASSERT_TRUE(load("H.JCD", JcdText("Data mode\tMol. Ellip.", 202, 200, "0.5",
+                                      {"-5", "-4.5", "-4", "-3.5", "-3"})));
+    EXPECT_EQ(store->RawPointCount, 5);
+    EXPECT_EQ(store->PointCount, 3);
+    EXPECT_EQ(store->SpectrumValue(1), -3);
+    EXPECT_EQ(store->SpectrumValue(2), -4);
+    EXPECT_EQ(store->SpectrumValue(3), -5);
 }
 
 TEST_F(LoadSpectrumTest, JcdNotInMolarEllipticityIsRefused) {
@@ -265,8 +278,7 @@ TEST_F(LoadSpectrumTest, JcdNotInMolarEllipticityIsRefused) {
 }
 
 TEST_F(LoadSpectrumTest, JcdDataLineWithoutTabIsError5) {
-    std::string text = JcdText("Data mode\tMol. Ellip.", 202, 200, "1", {"-1", "-2"});
-    text += "";
+    std::string text = JcdText("Data mode\tMol. Ellip.", 202, 200, "1", {"-1", "-2", "-3"});
     text.replace(text.rfind("201\t-2\t250"), 10, "201 -2 250");
     EXPECT_FALSE(load("T.JCD", text));
     EXPECT_THAT(messages.texts(), ElementsAre("Error  5 in format"));
@@ -384,7 +396,7 @@ INSTANTIATE_TEST_SUITE_P(
                    JcdText("Data mode Mol. Ellip.", 205, 200, "0", {}),
                    {"Error  6 in format"}},
         BrokenFile{"SHORT.JCD",
-                   JcdText("Data mode Mol. Ellip.", 205, 200, "1", {"1\t2"}),
+                   JcdText("Data mode Mol. Ellip.", 205, 200, "1", {"1", "2", "3", "4", "5"}),
                    {"Error  62 in format"}},
         BrokenFile{"LYSO.DAT", "anything", {Unrecognised}}),
     [](const testing::TestParamInfo<BrokenFile>& info) {

@@ -1,1 +1,93 @@
-// placeholder
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "LoadFixture.h"
+
+namespace tavrelion::spectrumio {
+namespace {
+
+const std::filesystem::path SamplesFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "samples";
+
+// One row of samples/EXPECTED.tsv: what a correct load of a sample gives.
+struct ExpectedLoad {
+    std::string file;
+    int firstWavelength = 0;
+    int lastWavelength = 0;
+    int pointCount = 0;
+    double valueAt222 = 0;
+    bool needsDialog = false;
+};
+
+void PrintTo(const ExpectedLoad& row, std::ostream* out) {
+    *out << row.file;
+}
+
+std::vector<ExpectedLoad> ReadExpectedLoads() {
+    std::ifstream table(SamplesFolder / "EXPECTED.tsv");
+    std::string line;
+    std::getline(table, line);  // column names
+    std::vector<ExpectedLoad> rows;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        ExpectedLoad row;
+        int needsDialog = 0;
+        fields >> row.file >> row.firstWavelength >> row.lastWavelength >> row.pointCount >>
+            row.valueAt222 >> needsDialog;
+        row.needsDialog = needsDialog != 0;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+class SampleFile : public testing_support::LoadFixture,
+                   public testing::WithParamInterface<ExpectedLoad> {};
+
+TEST_P(SampleFile, LoadsAsDocumented) {
+    const ExpectedLoad& expected = GetParam();
+    // Accept the parameters the dialog offers from the file's header.
+    dialogs.unitPresses.push_back([](UnitDialogModel& model) {
+        model.valid(model.initialConcentrationText(), model.initialCellWidthText());
+    });
+    store->SpectrumFileName = (SamplesFolder / expected.file).string();
+    ASSERT_TRUE(loadCurrentFile()) << testing::PrintToString(messages.texts());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dialogs.openings.size(), expected.needsDialog ? 1u : 0u);
+    EXPECT_EQ(store->FirstWavelength, expected.firstWavelength);
+    EXPECT_EQ(store->LastWavelength, expected.lastWavelength);
+    EXPECT_EQ(store->PointCount, expected.pointCount);
+    const int at222 = 222 - store->FirstWavelength + 1;
+    ASSERT_EQ(store->SpectrumWavelength(at222), 222);
+    EXPECT_NEAR(store->SpectrumValue(at222), expected.valueAt222,
+                1e-9 * std::fabs(expected.valueAt222));
+    // A folded protein's far-UV spectrum is negative at 222 nm.
+    EXPECT_LT(store->SpectrumValue(at222), -1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, testing::ValuesIn(ReadExpectedLoads()),
+                         [](const testing::TestParamInfo<ExpectedLoad>& info) {
+                             std::string name = info.param.file;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+TEST(SampleFiles, EverySampleIsListedWithItsExpectedLoad) {
+    std::size_t spectra = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(SamplesFolder)) {
+        const std::string extension = entry.path().extension().string();
+        spectra += (extension == ".ASC" || extension == ".JCD" || extension == ".TVR");
+    }
+    EXPECT_GE(spectra, 7u);
+    EXPECT_EQ(ReadExpectedLoads().size(), spectra);
+}
+
+}  // namespace
+}  // namespace tavrelion::spectrumio

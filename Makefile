@@ -1,0 +1,36 @@
+# Thin wrapper over the CMake presets. `make run` builds and starts the program,
+# `make test` builds and runs every test; both install missing Debian packages first.
+JOBS ?= $(shell nproc)
+PRESET ?= default
+
+.PHONY: run test build dependencies sanitize bench format clean
+
+dependencies:
+	scripts/install-dependencies.sh
+
+build: dependencies
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	build/$(PRESET)/program/tavrelion
+
+test: PRESET = ci
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+	$(MAKE) sanitize
+
+# The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: dependencies
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	build/$(PRESET)/bench/bench_load
+
+format:
+	find src tests bench engines -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
+
+clean:
+	rm -rf build
