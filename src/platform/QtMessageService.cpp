@@ -1,11 +1,16 @@
 #include "platform/QtMessageService.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "platform/ProgramName.h"
 
 namespace tavrelion::platform {
 namespace {
+
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
@@ -24,18 +29,29 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 }  // namespace
 
 void QtMessageService::showMessage(const std::string& text, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(ProgramName),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(ProgramName), FromLatin1(text),
                     QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtMessageService::askYesNo(const std::string& text, bool noIsDefault) {
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName), FromLatin1(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace tavrelion::platform
+
+namespace tavrelion::platform {
+
+std::string QtMessageService::askText(const std::string& prompt,
+                                      const std::string& proposedAnswer) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent_, QString::fromLatin1(ProgramName), FromLatin1(prompt),
+                              QLineEdit::Normal, FromLatin1(proposedAnswer), &accepted);
+    return accepted ? answer.toLatin1().toStdString() : std::string();
 }
 
 }  // namespace tavrelion::platform

@@ -1,3 +1,7 @@
+#include "spectrumio/SpectrumGrid.h"
+
+#include <cmath>
+
 #include "spectrumio/FileKindReaders.h"
 #include "spectrumio/UnitConversion.h"
 #include "store/BasicError.h"
@@ -5,6 +9,10 @@
 namespace tavrelion::spectrumio {
 
 using store::Int16;
+
+double RawIndexOfGridPoint(int gridPoint, double step) {
+    return std::nearbyint((gridPoint - 1) / step + 1);  // the default rounding is half to even
+}
 
 void SetInstrumentGridEnds(store::SpectrumStore& store) {
     const Int16 span = store::FloorToInt16(store.WavelengthStep * store.RawPointCount);
@@ -25,7 +33,7 @@ void BuildGrid(store::SpectrumStore& store, int slot, SlotExtremes& extremes) {
     store.SlotStep(slot) = store.WavelengthStep;
     for (int i = 1; i <= store.PointCount; ++i) {
         store.SpectrumWavelength(i) = store::CheckedInt16(store.FirstWavelength + i - 1);
-        const long k = store::RoundHalfEven((i - 1) / store.WavelengthStep + 1);
+        const long k = store::RoundHalfEven(RawIndexOfGridPoint(i, store.WavelengthStep));
         store.SpectrumValue(i) = convert(store.RawValue(static_cast<int>(k)));
     }
     store.SlotRawCount(slot) = store::RoundToInt16((store.PointCount - 1) / store.WavelengthStep);

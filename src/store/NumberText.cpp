@@ -25,6 +25,7 @@ struct LeadingNumber {
     int significantIntegerDigits = 0;
     long exponent = 0;
     bool hasDigits = false;
+    bool isWholeText = false;  // nothing but the number, blanks aside
 };
 
 LeadingNumber ScanLeadingNumber(std::string_view text) {
@@ -82,8 +83,10 @@ LeadingNumber ScanLeadingNumber(std::string_view text) {
         if (exponentDigits) {
             number.text += 'e' + exponentText;
             number.exponent = std::stol(exponentText);
+            pos = exponentPos;
         }
     }
+    number.isWholeText = pos == compact.size();
     return number;
 }
 
@@ -115,6 +118,11 @@ double NumberOf(std::string_view text) {
         return 0.0;
     }
     return value;
+}
+
+bool ReadsAsNumber(std::string_view text) {
+    const LeadingNumber number = ScanLeadingNumber(text);
+    return number.hasDigits && number.isWholeText;
 }
 
 Int16 WholeOf(std::string_view text) {

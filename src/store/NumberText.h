@@ -14,6 +14,9 @@ namespace tavrelion::store {
 // 0. A number too large for a double raises error 6; a tiny one reads as 0.
 double NumberOf(std::string_view text);
 
+// Whether the text, blanks aside, is one decimal number and nothing else.
+bool ReadsAsNumber(std::string_view text);
+
 // The whole of a text: its number rounded half to even into 16 bits (error 6 when it does not fit).
 Int16 WholeOf(std::string_view text);
 

@@ -98,6 +98,25 @@ std::string TextFileReader::readItem() {
     return item;
 }
 
+std::string TextFileReader::readNumberField() {
+    const auto isSeparator = [](int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!atEnd() && isSeparator(peek())) {
+        take();
+    }
+    requireMoreInput();
+    std::string field;
+    while (!atEnd() && !isSeparator(peek()) && peek() != ',') {
+        field.push_back(static_cast<char>(take()));
+    }
+    while (peek() == ' ' || peek() == '\t') {
+        take();
+    }
+    if (peek() == ',') {
+        take();
+    }
+    return field;
+}
+
 TextFileWriter::TextFileWriter(const std::filesystem::path& path) {
     stream_.open(path, std::ios::binary | std::ios::trunc);
     if (!stream_) {

@@ -17,6 +17,8 @@ class TextFileReader {
 
     std::string readLine();
     std::string readItem();
+    // The next field of a stream of numbers separated by commas, blanks or line ends in any mix.
+    std::string readNumberField();
     bool atEnd();
 
   private:

@@ -33,6 +33,18 @@ class FakeMessages : public platform::MessageService {
         return answer;
     }
 
+    std::string askText(const std::string& prompt, const std::string& proposedAnswer) override {
+        shown.push_back({prompt, platform::MessageIcon::None});
+        proposedAnswers.push_back(proposedAnswer);
+        if (typedAnswers.empty()) {
+            ++unscriptedPrompts;  // a prompt that repeats until answered must not hang a test
+            return "1";
+        }
+        std::string answer = typedAnswers.front();
+        typedAnswers.pop_front();
+        return answer;
+    }
+
     std::vector<std::string> texts() const {
         std::vector<std::string> result;
         for (const auto& message : shown) {
@@ -43,6 +55,9 @@ class FakeMessages : public platform::MessageService {
 
     std::vector<ShownMessage> shown;
     std::deque<bool> answers;
+    std::deque<std::string> typedAnswers;
+    std::vector<std::string> proposedAnswers;
+    int unscriptedPrompts = 0;
 };
 
 // Plays the user's part in each dialog: a script of presses per opening. A press acts on the
