@@ -8,15 +8,15 @@ namespace tavrelion::spectrumio {
 
 // CD6 and CDMAX ASCII exports (extension ASC), told apart by their first two lines.
 ReadOutcome ReadInstrumentAscii(store::SpectrumStore& store, int slot, LoadServices& services,
-                                SlotExtremes& extremes);
+                                LoadProgress& progress);
 
 // Tab-separated JCD files in mean residue ellipticity; also writes CD.TMP into the program folder.
 ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& services,
-                    SlotExtremes& extremes);
+                    LoadProgress& progress);
 
 // The program's own spectrum files: a title, the count and unit, then wavelength,value pairs.
 ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& services,
-                    SlotExtremes& extremes);
+                    LoadProgress& progress);
 
 // Sets LastWavelength and PointCount of an instrument file from its first wavelength, step and
 // number of values: the grid reaches FirstWavelength + Int(step * count).
@@ -25,6 +25,6 @@ void SetInstrumentGridEnds(store::SpectrumStore& store);
 // Fills the current spectrum on its 1-nm grid (PointCount points from FirstWavelength, each taking
 // the nearest raw value) and the slot with the raw values at the file's own step, all converted
 // by DataUnit. Raw values beyond the file's own count read as 0.
-void BuildGrid(store::SpectrumStore& store, int slot, SlotExtremes& extremes);
+void BuildGrid(store::SpectrumStore& store, int slot, LoadProgress& progress);
 
 }  // namespace tavrelion::spectrumio

@@ -2,6 +2,7 @@
 
 #include "spectrumio/FileKindReaders.h"
 #include "spectrumio/UnitDialogModel.h"
+#include "store/BasicError.h"
 #include "store/NumberText.h"
 #include "store/TextFile.h"
 #include "store/TextRoutines.h"
@@ -42,7 +43,7 @@ void KeepItems(TextFileReader& file, store::SpectrumStore& store, int first, int
 
 // A CD6 export is addressed by line number: header values on fixed lines, values from line 157.
 ReadOutcome ReadCd6(store::SpectrumStore& store, int slot, LoadServices& services,
-                    SlotExtremes& extremes) {
+                    LoadProgress& progress) {
     TextFileReader file(store.SpectrumFileName);
     KeepLines(file, store, 1, 21);
     store.UnitLabel = file.readItem();
@@ -57,6 +58,7 @@ ReadOutcome ReadCd6(store::SpectrumStore& store, int slot, LoadServices& service
     KeepItems(file, store, 118, 120);
     store.FirstWavelength = store::WholeOf(store.FileLine(118));
     store.RawPointCount = store::WholeOf(store.FileLine(119));
+    progress.pointCountRead = true;
     store.WavelengthStep = store::NumberOf(store.FileLine(120));
 
     if (store.DataUnit != store::UnitMolarEllipticity) {
@@ -73,7 +75,7 @@ ReadOutcome ReadCd6(store::SpectrumStore& store, int slot, LoadServices& service
         store.RawValue(j) = store::NumberOf(file.readItem());
     }
     SetInstrumentGridEnds(store);
-    BuildGrid(store, slot, extremes);
+    BuildGrid(store, slot, progress);
     store.SpectrumLoaded = 1;
     services.listener.spectrumStored(CorrectionsMenu::Enable);
     return ReadOutcome::ReachedCommonEnding;
@@ -111,13 +113,14 @@ std::string CdmaxOtherUnitLine(double unitCode) {
 }
 
 ReadOutcome ReadCdmax(store::SpectrumStore& store, int slot, LoadServices& services,
-                      SlotExtremes& extremes) {
+                      LoadProgress& progress) {
     TextFileReader file(store.SpectrumFileName);
     KeepItems(file, store, 1, 23);
     store.FirstWavelength = store::WholeOf(file.readItem());
     file.readItem();
     store.WavelengthStep = store::NumberOf(file.readItem());
     store.RawPointCount = store::WholeOf(file.readItem());
+    progress.pointCountRead = true;
     SkipLinesThrough(file, "Block #1 parameters", false);
     const double unitCode = store::NumberOf(store::Mid(file.readItem(), 1, 4));
     if (unitCode == 144) {
@@ -132,13 +135,17 @@ ReadOutcome ReadCdmax(store::SpectrumStore& store, int slot, LoadServices& servi
     }
     SkipLinesThrough(file, "Spectrum #1 : Region 1 : Bloc 1 data:", true);
     store.RawValue.fill(0.0);
-    // A data line missing because the file ended early is not read; its value stays 0.
+    // A file without a single data line has no spectrum; one that ends early keeps 0 for the
+    // values it lacks.
+    if (store.RawPointCount >= 1 && file.atEnd()) {
+        throw store::BasicError(store::InputPastEndOfFile);
+    }
     for (int j = 1; j <= store.RawPointCount && !file.atEnd(); ++j) {
         store.FileLine(j) = file.readLine();
         store.RawValue(j) = store::NumberOf(CleanCdmaxDataLine(store.FileLine(j)));
     }
     SetInstrumentGridEnds(store);
-    BuildGrid(store, slot, extremes);
+    BuildGrid(store, slot, progress);
     store.SpectrumLoaded = 1;
     services.listener.spectrumStored(CorrectionsMenu::Enable);
     return ReadOutcome::ReachedCommonEnding;
@@ -147,7 +154,7 @@ ReadOutcome ReadCdmax(store::SpectrumStore& store, int slot, LoadServices& servi
 }  // namespace
 
 ReadOutcome ReadInstrumentAscii(store::SpectrumStore& store, int slot, LoadServices& services,
-                                SlotExtremes& extremes) {
+                                LoadProgress& progress) {
     bool isCd6 = false;
     bool isCdmax = false;
     {
@@ -156,10 +163,10 @@ ReadOutcome ReadInstrumentAscii(store::SpectrumStore& store, int slot, LoadServi
         isCdmax = file.readLine() == "RUBISDATA2";
     }
     if (isCdmax) {
-        return ReadCdmax(store, slot, services, extremes);
+        return ReadCdmax(store, slot, services, progress);
     }
     if (isCd6) {
-        return ReadCd6(store, slot, services, extremes);
+        return ReadCd6(store, slot, services, progress);
     }
     return ReadOutcome::ReachedCommonEnding;
 }

@@ -16,7 +16,7 @@ bool Contains(const std::string& text, const char* part) {
 }  // namespace
 
 ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& services,
-                    SlotExtremes& extremes) {
+                    LoadProgress& progress) {
     store.DataUnit = store::UnitNotRecognised;
     store::TextFileReader file(store.SpectrumFileName);
     store::TextFileWriter temporary(std::filesystem::path(store.ProgramDir) / "CD.TMP");
@@ -48,6 +48,7 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
     const store::Int16 span = store::CheckedInt16(store.LastWavelength - store.FirstWavelength);
     // The data run from the highest to the lowest wavelength, both ends included.
     store.RawPointCount = store::CheckedInt16(store::RoundToInt16(span / store.WavelengthStep) + 1);
+    progress.pointCountRead = true;
     store.RawValue.fill(0.0);
     // Data lines run from the highest wavelength down; the values are kept in ascending order.
     for (int n = 1; n <= store.RawPointCount; ++n) {
@@ -56,7 +57,7 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
         store.RawValue(index) = store::TabField(store.FileLine(index), '\t');
     }
     store.PointCount = store::CheckedInt16(span + 1);
-    BuildGrid(store, slot, extremes);
+    BuildGrid(store, slot, progress);
     store.SpectrumLoaded = 1;
     services.listener.spectrumStored(CorrectionsMenu::Disable);
     return ReadOutcome::ReachedCommonEnding;

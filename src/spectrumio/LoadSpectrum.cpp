@@ -12,25 +12,26 @@ namespace tavrelion::spectrumio {
 namespace {
 
 ReadOutcome ReadByExtension(store::SpectrumStore& store, int slot, LoadServices& services,
-                            SlotExtremes& extremes) {
+                            LoadProgress& progress) {
     const std::string& name = store.SpectrumFileName;
     const std::string extension =
         store::UpperCase(name.size() >= 3 ? name.substr(name.size() - 3) : name);
     if (extension == "ASC") {
-        return ReadInstrumentAscii(store, slot, services, extremes);
+        return ReadInstrumentAscii(store, slot, services, progress);
     }
     if (extension == "JCD") {
-        return ReadJcd(store, slot, services, extremes);
+        return ReadJcd(store, slot, services, progress);
     }
     if (extension == "TVR") {
-        return ReadTvr(store, slot, services, extremes);
+        return ReadTvr(store, slot, services, progress);
     }
     return ReadOutcome::ReachedCommonEnding;
 }
 
-void ReportReadError(const store::SpectrumStore& store, const store::BasicError& error,
-                     platform::MessageService& messages) {
-    if (store.RawPointCount > store::MaxPoints) {
+void ReportReadError(const store::SpectrumStore& store, const LoadProgress& progress,
+                     const store::BasicError& error, platform::MessageService& messages) {
+    // Only this file's own count tells that it holds too much data; an earlier file's does not.
+    if (progress.pointCountRead && store.RawPointCount > store::MaxPoints) {
         messages.showMessage("Too much data", platform::MessageIcon::Critical);
     }
     messages.showMessage("Error " + store::GeneralForm(error.number()) + " in format",
@@ -41,16 +42,16 @@ void ReportReadError(const store::SpectrumStore& store, const store::BasicError&
 
 bool LoadSpectrum(store::SpectrumStore& store, int slot, LoadServices& services) {
     store.DataUnit = store::UnitNotRecognised;
-    SlotExtremes extremes;
+    LoadProgress progress;
     try {
-        if (ReadByExtension(store, slot, services, extremes) == ReadOutcome::LoadEnded) {
+        if (ReadByExtension(store, slot, services, progress) == ReadOutcome::LoadEnded) {
             return false;
         }
-        store.SlotRange(slot) = std::fabs(extremes.maximum) + std::fabs(extremes.minimum);
-        store.SlotMin(slot) = extremes.minimum;
-        store.SlotMax(slot) = extremes.maximum;
+        store.SlotRange(slot) = std::fabs(progress.maximum) + std::fabs(progress.minimum);
+        store.SlotMin(slot) = progress.minimum;
+        store.SlotMax(slot) = progress.maximum;
     } catch (const store::BasicError& error) {
-        ReportReadError(store, error, services.messages);
+        ReportReadError(store, progress, error, services.messages);
         --store.SpectrumCount;
         return false;
     }

@@ -10,10 +10,13 @@ enum class ReadOutcome {
     LoadEnded,  // the reader gave the slot back itself (message shown or dialog cancelled)
 };
 
-// The running extremes of a slot's values, both starting at 0.
-struct SlotExtremes {
+// What one load has done so far: the running extremes of the slot's values (both starting at 0)
+// and whether RawPointCount already holds this file's own count.
+struct LoadProgress {
     double minimum = 0.0;
     double maximum = 0.0;
+    bool pointCountRead = false;
+
     void include(double value) {
         minimum = std::min(minimum, value);
         maximum = std::max(maximum, value);

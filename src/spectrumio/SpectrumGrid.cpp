@@ -20,7 +20,7 @@ void SetInstrumentGridEnds(store::SpectrumStore& store) {
     store.PointCount = store::CheckedInt16(store.LastWavelength - store.FirstWavelength + 1);
 }
 
-void BuildGrid(store::SpectrumStore& store, int slot, SlotExtremes& extremes) {
+void BuildGrid(store::SpectrumStore& store, int slot, LoadProgress& progress) {
     // A file that declares no values, or a step that turns the grid around, has no spectrum to
     // show; loading it would report an empty spectrum as a success.
     if (store.RawPointCount < 1 || store.PointCount < 1) {
@@ -44,7 +44,7 @@ void BuildGrid(store::SpectrumStore& store, int slot, SlotExtremes& extremes) {
     for (int i = 1; i <= store.RawPointCount; ++i) {
         const double value = convert(store.RawValue(i));
         store.SlotValue(i, slot) = value;
-        extremes.include(value);
+        progress.include(value);
     }
 }
 

@@ -6,7 +6,7 @@
 namespace tavrelion::spectrumio {
 
 ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& services,
-                    SlotExtremes& extremes) {
+                    LoadProgress& progress) {
     store.DataUnit = store::UnitTvrSpectrum;
     store.SlotStep(slot) = 1;
     store.WavelengthStep = 1;
@@ -14,6 +14,7 @@ ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& service
         store::TextFileReader file(store.SpectrumFileName);
         file.readLine();
         store.RawPointCount = store::WholeOf(file.readItem());
+        progress.pointCountRead = true;
         store.UnitLabel = file.readItem();
         if (store.RawPointCount < 1) {
             throw store::BasicError(store::SubscriptOutOfRange);  // nothing to show
@@ -44,7 +45,7 @@ ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& service
     store.DisplayLastWavelength = store.SpectrumWavelength(store.PointCount);
     for (int i = 1; i <= store.PointCount; ++i) {
         store.SlotValue(i, slot) = store.SpectrumValue(i);
-        extremes.include(store.SpectrumValue(i));
+        progress.include(store.SpectrumValue(i));
     }
     store.SpectrumLoaded = 1;
     services.listener.spectrumStored(CorrectionsMenu::Keep);

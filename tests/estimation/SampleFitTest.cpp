@@ -42,11 +42,6 @@ TEST_P(SampleFit, FourColumnSetsFindTheKnownHelix) {
     store::Int16 residueCount = 0;
     LeastSquaresFit(*store, *sets, results, residueCount, messages);
     EXPECT_TRUE(messages.shown.empty());
-    for (int set = 1; set <= ReferenceSetCount; ++set) {
-        std::printf("%-12s %s helix %6.3f (known %.2f)  sheet %6.3f (known %.2f)\n",
-                    GetParam().file, results.FitSetName(set).c_str(), *results.FitHelix(set),
-                    GetParam().helix, *results.FitSheet(set), GetParam().sheet);
-    }
     for (int set : {Bolotina, Chang}) {
         EXPECT_NEAR(*results.FitHelix(set), GetParam().helix, 0.10) << results.FitSetName(set);
     }

@@ -227,6 +227,20 @@ TEST_F(LoadSpectrumTest, CdmaxEndingEarlyLeavesMissingValuesZero) {
     EXPECT_EQ(store->SlotValue(5, 2), 0);
 }
 
+TEST_F(LoadSpectrumTest, CdmaxWithoutDataLinesIsRefused) {
+    EXPECT_FALSE(load("NODATA.ASC", CdmaxText("200", "1", "5", "144", {})));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format"));
+    EXPECT_TRUE(listener.stored.empty());
+}
+
+TEST_F(LoadSpectrumTest, TooMuchDataSpeaksOnlyOfTheFileBeingRead) {
+    EXPECT_FALSE(load("BIG.TVR", "t\r\n1001,u\r\n"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Too much data", "Error  62 in format"));
+    messages.shown.clear();
+    EXPECT_FALSE(load("EMPTY.TVR", ""));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format"));
+}
+
 TEST_F(LoadSpectrumTest, AscFileOfNeitherInstrumentIsNotRecognised) {
     EXPECT_FALSE(load("N.ASC", "plain text\r\nsecond line\r\n"));
     EXPECT_THAT(messages.texts(), ElementsAre(Unrecognised));
