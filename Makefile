@@ -29,6 +29,7 @@ sanitize: dependencies
 bench: build
 	build/$(PRESET)/bench/bench_load
 	build/$(PRESET)/bench/bench_fit
+	build/$(PRESET)/bench/bench_plot
 
 format:
 	find src tests bench engines -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i

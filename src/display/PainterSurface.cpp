@@ -1,0 +1,90 @@
+#include "display/PainterSurface.h"
+
+#include <QPaintDevice>
+
+namespace tavrelion::display {
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+PainterSurface::PainterSurface() = default;
+
+PainterSurface::~PainterSurface() = default;
+
+QPainter& PainterSurface::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&device());
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *painter_;
+}
+
+void PainterSurface::finishPainting() {
+    painter_.reset();
+}
+
+const QFont& PainterSurface::font() const {
+    if (!font_ || font_->pointSizeF() != FontSize()) {
+        font_ = std::make_unique<QFont>("Liberation Mono");
+        font_->setStyleHint(QFont::TypeWriter);
+        font_->setPointSizeF(FontSize());
+        metrics_.reset();
+    }
+    return *font_;
+}
+
+const QFontMetricsF& PainterSurface::metrics() const {
+    const QFont& current = font();
+    if (!metrics_) {
+        metrics_ =
+            std::make_unique<QFontMetricsF>(current, &const_cast<PainterSurface*>(this)->device());
+    }
+    return *metrics_;
+}
+
+void PainterSurface::fill(Colour colour) {
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.fillRect(QRectF(0, 0, pixelWidth(), pixelHeight()), ToQColor(colour));
+}
+
+void PainterSurface::drawText(double x, double y, const std::string& text) {
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (p.font() != font()) {
+        p.setFont(font());
+    }
+    p.setPen(ToQColor(ForeColor));
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(ToQColor(BackColor));
+    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    p.drawText(QPointF(x / twipsPerPixel(), y / twipsPerPixel() + metrics().ascent()), shown);
+}
+
+void PainterSurface::drawSegment(double x1, double y1, double x2, double y2, Colour colour) {
+    QPainter& p = painter();
+    p.setCompositionMode(DrawMode == Invert ? QPainter::RasterOp_NotDestination
+                                            : QPainter::CompositionMode_SourceOver);
+    QPen pen(ToQColor(colour));
+    pen.setWidth(std::max(DrawWidth, 1));
+    pen.setStyle(DrawStyle == Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    const double scale = twipsPerPixel();
+    p.drawLine(QPointF(x1 / scale, y1 / scale), QPointF(x2 / scale, y2 / scale));
+}
+
+double PainterSurface::textWidth(const std::string& text) const {
+    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return metrics().horizontalAdvance(shown) * twipsPerPixel();
+}
+
+// A text line is 20 twips per point of the font, as the plot's layout assumes.
+double PainterSurface::lineHeight() const {
+    return FontSize() * 20;
+}
+
+}  // namespace tavrelion::display

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "display/DrawingSurface.h"
+#include "store/Int16.h"
+
+namespace tavrelion::display {
+
+// The layout of the last redraw, which the cursor and the mouse use, and the display settings.
+struct PlotState {
+    double PlotLeft = 0.0;    // x of the frame's left edge
+    double PlotHeight = 0.0;  // surface height at the last redraw
+    double XScale = 0.0;      // twips per nm
+    double YScale = 0.0;      // twips per deg.cm2/dmol
+    double ZeroLineY = 0.0;   // y of the value 0
+    store::Int16 XTickStep = 0;
+    double MinSlotStep = 0.0;  // the cursor keys' step, nm
+    Colour SavedForeColor = White;
+    store::Int16 LineWidth = 1;
+    store::Int16 CursorShown = 1;
+
+    double CursorIndex = 1.0;  // cursor wavelength = DisplayFirstWavelength + CursorIndex - 1
+    double PreviousCursorIndex = 0.0;
+    store::Int16 CursorMarkHalfWidth = 200;
+
+    // The Up/Down keys' zoom, added to the scales of every redraw until the window is resized
+    // or a new set is started.
+    double XScaleZoom = 0.0;
+    double YScaleZoom = 0.0;
+};
+
+}  // namespace tavrelion::display
