@@ -26,8 +26,11 @@ class ImageSurface : public PainterSurface {
     double pixelWidth() const override;
     double pixelHeight() const override;
     double twipsPerPixel() const override { return 15.0; }
+    void drawSegment(double x1, double y1, double x2, double y2, Colour colour) override;
 
   private:
+    void invertColumn(double x, double y1, double y2);
+
     QImage image_;
 };
 

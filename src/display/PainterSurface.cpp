@@ -26,9 +26,15 @@ void PainterSurface::finishPainting() {
     painter_.reset();
 }
 
-const QFont& PainterSurface::font() const {
+void PainterSurface::setFont(const QFont& font) {
+    face_ = font;
+    SetFontSize(font.pointSizeF() > 0 ? font.pointSizeF() : FontSize());
+    font_.reset();
+}
+
+const QFont& PainterSurface::currentFont() const {
     if (!font_ || font_->pointSizeF() != FontSize()) {
-        font_ = std::make_unique<QFont>("Liberation Mono");
+        font_ = std::make_unique<QFont>(face_);
         font_->setStyleHint(QFont::TypeWriter);
         font_->setPointSizeF(FontSize());
         metrics_.reset();
@@ -37,7 +43,7 @@ const QFont& PainterSurface::font() const {
 }
 
 const QFontMetricsF& PainterSurface::metrics() const {
-    const QFont& current = font();
+    const QFont& current = currentFont();
     if (!metrics_) {
         metrics_ =
             std::make_unique<QFontMetricsF>(current, &const_cast<PainterSurface*>(this)->device());
@@ -54,8 +60,8 @@ void PainterSurface::fill(Colour colour) {
 void PainterSurface::drawText(double x, double y, const std::string& text) {
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (p.font() != font()) {
-        p.setFont(font());
+    if (p.font() != currentFont()) {
+        p.setFont(currentFont());
     }
     p.setPen(ToQColor(ForeColor));
     p.setBackgroundMode(Qt::OpaqueMode);

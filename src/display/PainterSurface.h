@@ -27,6 +27,10 @@ class PainterSurface : public DrawingSurface {
     // Ends the painting under way, so that the device holds everything drawn so far.
     void finishPainting();
 
+    // The text font: its family, weight and slant, and FontSize as its size.
+    QFont font() const { return currentFont(); }
+    void setFont(const QFont& font);
+
   protected:
     virtual QPaintDevice& device() = 0;
     virtual double pixelWidth() const = 0;
@@ -41,11 +45,12 @@ class PainterSurface : public DrawingSurface {
 
   private:
     QPainter& painter();
-    // The font at FontSize, and its measures on this device, kept until the size changes.
-    const QFont& font() const;
+    // The font at FontSize, and its measures on this device, kept until the font changes.
+    const QFont& currentFont() const;
     const QFontMetricsF& metrics() const;
 
     std::unique_ptr<QPainter> painter_;
+    QFont face_{"Liberation Mono"};
     mutable std::unique_ptr<QFont> font_;
     mutable std::unique_ptr<QFontMetricsF> metrics_;
 };

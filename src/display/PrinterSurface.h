@@ -9,7 +9,8 @@ namespace tavrelion::display {
 // A printer page (or a PDF file) as a drawing surface; the page's printable area is the surface.
 class PrinterSurface : public PainterSurface {
   public:
-    explicit PrinterSurface(QPrinter& printer) : printer_(printer) {}
+    // Paper is white: texts stand on a white ground, whatever the window's background.
+    explicit PrinterSurface(QPrinter& printer) : printer_(printer) { BackColor = White; }
     ~PrinterSurface() override { finishPainting(); }
     PrinterSurface(const PrinterSurface&) = delete;
     PrinterSurface& operator=(const PrinterSurface&) = delete;

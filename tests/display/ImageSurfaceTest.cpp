@@ -96,6 +96,14 @@ TEST_F(ImageSurfaceTest, CursorLeavesNoTraceAfterManyMoves) {
     EXPECT_TRUE(surface.image() == before);
 }
 
+TEST_F(ImageSurfaceTest, ImageHandedOutKeepsItsPixelsWhenTheCursorMoves) {
+    const QImage handedOut = surface.image();  // shares the pixels, as the clipboard does
+    const QImage deepCopy = handedOut.copy();
+    MoveCursorToX(surface, *store, state, state.PlotLeft + 30 * state.XScale);
+    EXPECT_TRUE(handedOut == deepCopy);
+    EXPECT_FALSE(surface.image() == deepCopy);
+}
+
 TEST_F(ImageSurfaceTest, InvertedLineDrawnTwiceRestoresEveryPixel) {
     const QImage before = surface.image().copy();
     surface.DrawMode = Invert;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "display/DrawingSurface.h"
+#include "display/PlotState.h"
+#include "store/SpectrumStore.h"
+
+// The parts of the plot that the window and the vector printout draw alike. Each takes the size
+// of the area it draws on (the window, or the printed part of a page) instead of reading the
+// surface's own size, and the layout in state that the caller has set for that area.
+namespace tavrelion::display {
+
+// The union of the shown slots' values, 0 always included.
+struct ValueRange {
+    double maximum = 0.0;
+    double minimum = 0.0;
+};
+
+// Prints the legend from the current text line down, one slot label per line at x = width / 3
+// in the slot's colour, and gathers the ranges of slots 1..CurrentSlot: widens the displayed
+// wavelength range to every shown slot (starting it at the current spectrum's first wavelength
+// when it is still unset) and returns the union of their values. Values that are 0 everywhere
+// give -1..1, so that the plot still gets a frame, with the zero line in its middle.
+ValueRange DrawLegendAndGatherRanges(DrawingSurface& surface, store::SpectrumStore& store,
+                                     double width);
+
+// Sets XScale, YScale and ZeroLineY for a plot of width x height twips and returns the value
+// span |maximum| + |minimum|. A single displayed wavelength gets the whole width.
+double SetScales(const store::SpectrumStore& store, PlotState& state, const ValueRange& values,
+                 double width, double height);
+
+// Sets XTickStep from the displayed range and draws the wavelength ticks on the frame's top and
+// bottom edges, each labelled just inside the bottom edge, starting two nm left of its tick.
+void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& store,
+                         PlotState& state, double height);
+
+// The frame, its right edge at width - width / 30, and the dotted zero line across it.
+void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, double width,
+                          double height);
+
+// The curves of slots 1..CurrentSlot in their colours, at the surface's DrawWidth. MinSlotStep is
+// lowered to the smallest slot step; with resetMinSlotStep it first starts again from 100.
+void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
+                bool resetMinSlotStep);
+
+// The value ticks on the frame's left edge, labelled in the left margin 60 twips above their
+// ticks, between height / 10 and 19 x height / 20; 0 is labelled by both the upward and the
+// downward pass.
+void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height);
+
+}  // namespace tavrelion::display
