@@ -30,6 +30,7 @@ bench: build
 	build/$(PRESET)/bench/bench_load
 	build/$(PRESET)/bench/bench_fit
 	build/$(PRESET)/bench/bench_plot
+	build/$(PRESET)/bench/bench_startup
 
 format:
 	find src tests bench engines -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i

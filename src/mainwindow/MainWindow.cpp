@@ -1,13 +1,187 @@
 #include "mainwindow/MainWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "display/PlotWidget.h"
+#include "display/PrintVector.h"
+#include "display/PrinterSurface.h"
+#include "mainwindow/DesktopDialogs.h"
+#include "mainwindow/PrintingNote.h"
 #include "platform/ProgramName.h"
 
 namespace tavrelion::mainwindow {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+display::Colour ToColour(const QColor& colour) {
+    return static_cast<display::Colour>(colour.red()) |
+           (static_cast<display::Colour>(colour.green()) << 8) |
+           (static_cast<display::Colour>(colour.blue()) << 16);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProgramState& state, MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      services_(services),
+      commands_(state, *this, {services.messages, services.fileDialogs, services.dialogs}),
+      plot_(new display::PlotWidget(*state.store, state.plot)) {
     setObjectName("frmeditor");
-    setWindowTitle(QString::fromLatin1(platform::ProgramName));
-    resize(900, 600);
+    setCentralWidget(plot_);
+    plot_->installEventFilter(this);
+    buildMenus();
+    resize(900, 620);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::startUp(const QString& programDir) {
+    commands_.StartUp(programDir.toStdString());
+}
+
+void MainWindow::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void MainWindow::redrawPlot() {
+    plot_->redraw();
+}
+
+void MainWindow::clearPlot() {
+    plot_->surface().Clear();
+    plot_->update();
+}
+
+void MainWindow::chooseColour(int item) {
+    display::ImageSurface& surface = plot_->surface();
+    display::Colour* edited = nullptr;
+    if (item < 0) {
+        edited = &surface.BackColor;
+    } else if (item == 0) {
+        edited = &surface.ForeColor;
+    } else if (item <= store::MaxSlots) {
+        edited = &state_.store->SlotColor(item);
+    } else {
+        return;
+    }
+    if (const auto chosen = services_.desktop.chooseColour(display::ToQColor(*edited))) {
+        *edited = ToColour(*chosen);
+    }
+    redrawPlot();
+}
+
+void MainWindow::setDefaultColours() {
+    plot_->surface().BackColor = display::Black;
+    plot_->surface().ForeColor = display::White;
+    store::SetDefaultSlotColours(*state_.store);
+    redrawPlot();
+}
+
+void MainWindow::chooseFont(bool printerFonts) {
+    if (printerFonts) {
+        if (const auto chosen = services_.desktop.chooseFont(printerFont_, true)) {
+            printerFont_ = *chosen;
+        }
+        return;
+    }
+    display::ImageSurface& surface = plot_->surface();
+    if (const auto chosen = services_.desktop.chooseFont(surface.font(), false)) {
+        surface.setFont(*chosen);  // shown from the next redraw on
+    }
+}
+
+void MainWindow::printBitmap() {
+    const auto printer = services_.desktop.startPrintout(windowTitle());
+    if (!printer) {
+        return;
+    }
+    const QImage& image = plot_->surface().image();
+    QPainter page(printer.get());
+    const QRect area = page.viewport();
+    const QSize size = image.size().scaled(area.size(), Qt::KeepAspectRatio);
+    page.setViewport(area.x(), area.y(), size.width(), size.height());
+    page.setWindow(image.rect());
+    page.drawImage(0, 0, image);
+}
+
+void MainWindow::printVector(int printSize) {
+    PrintingNote note(this);
+    note.showNote("Printing in progress...");
+    if (const auto printer = services_.desktop.startPrintout(windowTitle())) {
+        printer->setPageLayout(printerSettings_.pageLayout());
+        display::PrinterSurface page(*printer);
+        page.setFont(printerFont_);
+        display::PrintVector(page, *state_.store, state_.plot, printSize);
+        page.endDocument();
+    }
+    note.close();
+    redrawPlot();
+}
+
+void MainWindow::copyImage() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(plot_->surface().image());
+}
+
+void MainWindow::saveImage() {
+    if (const auto file = commands_.ChooseImageFile()) {
+        imageFileName_ = QString::fromLocal8Bit(file->c_str());
+        plot_->surface().image().save(imageFileName_, "BMP");
+    }
+}
+
+bool MainWindow::confirmQuit() {
+    return services_.messages.askYesNo(
+        std::string("Really want to quit ") + platform::ProgramName + "? ", false);
+}
+
+// Yes closes every window of the program, the most recent first, and ends the run.
+void MainWindow::quit() {
+    if (!confirmQuit()) {
+        return;
+    }
+    closingByProgram_ = true;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (*it != this && (*it)->isVisible()) {
+            (*it)->close();
+        }
+    }
+    close();
+    QApplication::quit();
+}
+
+// Only a close the user or the desktop asked for is questioned.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closingByProgram_ || !event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == plot_ && event->type() == QEvent::MouseButtonDblClick) {
+        widenToScreen();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A double click in the plot widens a normal window to the whole width of its screen.
+void MainWindow::widenToScreen() {
+    if (windowState() != Qt::WindowNoState || screen() == nullptr) {
+        return;
+    }
+    const QRect available = screen()->availableGeometry();
+    move(available.left(), y());
+    resize(available.width() - (frameGeometry().width() - width()), height());
 }
 
 }  // namespace tavrelion::mainwindow

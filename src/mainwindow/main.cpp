@@ -1,10 +1,36 @@
 #include <QApplication>
 
+#include "mainwindow/AboutBox.h"
+#include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramFolder.h"
+#include "platform/QtDialogPresenter.h"
+#include "platform/QtFileDialogService.h"
+#include "platform/QtMessageService.h"
 
 int main(int argc, char* argv[]) {
+    using namespace tavrelion;
     QApplication application(argc, argv);
-    tavrelion::mainwindow::MainWindow window;
-    window.show();
+    QApplication::setApplicationName("tavrelion");
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    mainwindow::ProgramState state;
+    platform::QtMessageService messages;
+    platform::QtFileDialogService fileDialogs;
+    platform::QtDialogPresenter dialogs;
+    mainwindow::QtDesktopDialogs desktop(nullptr);
+    mainwindow::MainWindow window(state, {messages, fileDialogs, dialogs, desktop});
+
+    // The About box comes first; its Ok opens the main window, closing it ends the run.
+    mainwindow::AboutBox about(messages);
+    QObject::connect(&about, &QDialog::finished, [&](int result) {
+        if (result != QDialog::Accepted) {
+            QApplication::quit();
+            return;
+        }
+        window.show();
+        window.startUp(mainwindow::ProgramFolder());
+    });
+    about.show();
     return QApplication::exec();
 }

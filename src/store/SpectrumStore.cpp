@@ -10,7 +10,11 @@ void SetStartupTables(SpectrumStore& store) {
     store.StructureLabel(3) = "PP sheet = ";
     store.StructureLabel(4) = "    Turn = ";
     store.StructureLabel(5) = "   Other = ";
+    SetDefaultSlotColours(store);
+    store.ReferenceSelected.fill(1);
+}
 
+void SetDefaultSlotColours(SpectrumStore& store) {
     // Slot 14 is 0x19979F (1677215), not white (16777215): curves must stay visible on white.
     constexpr std::array<std::uint32_t, MaxSlots> colours = {
         0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0x008080, 0x8000FF, 0xFFFF00, 0x000080,
@@ -18,7 +22,6 @@ void SetStartupTables(SpectrumStore& store) {
     for (int slot = 1; slot <= MaxSlots; ++slot) {
         store.SlotColor(slot) = colours[static_cast<std::size_t>(slot - 1)];
     }
-    store.ReferenceSelected.fill(1);
 }
 
 }  // namespace tavrelion::store

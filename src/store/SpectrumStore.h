@@ -82,4 +82,7 @@ struct SpectrumStore {
 // The start-up tables: structure labels, slot colours, every reference selected.
 void SetStartupTables(SpectrumStore& store);
 
+// The curve colours of the 15 slots as the program starts with them.
+void SetDefaultSlotColours(SpectrumStore& store);
+
 }  // namespace tavrelion::store

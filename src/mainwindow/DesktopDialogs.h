@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+namespace tavrelion::mainwindow {
+
+// The colour, font and printer dialogs of the main window, and the printer a printout goes to.
+// Tests answer them with a fake.
+class DesktopDialogs {
+  public:
+    virtual ~DesktopDialogs() = default;
+
+    // The colour chosen, or nothing when the user cancels.
+    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    // The font chosen among screen or printer fonts, or nothing when the user cancels.
+    virtual std::optional<QFont> chooseFont(const QFont& initial, bool printerFonts) = 0;
+    // The print setup dialog for the printer the next printouts go to.
+    virtual void setUpPrinter(QPrinter& printer) = 0;
+    // The printer of a printout, ready to paint on: the configured printer, or where there is
+    // none a PDF file the user chooses. Nothing when the user cancels.
+    virtual std::unique_ptr<QPrinter> startPrintout(const QString& documentName) = 0;
+};
+
+// The desktop's own dialogs.
+class QtDesktopDialogs : public DesktopDialogs {
+  public:
+    explicit QtDesktopDialogs(QWidget* parent) : parent_(parent) {}
+
+    std::optional<QColor> chooseColour(const QColor& initial) override;
+    std::optional<QFont> chooseFont(const QFont& initial, bool printerFonts) override;
+    void setUpPrinter(QPrinter& printer) override;
+    std::unique_ptr<QPrinter> startPrintout(const QString& documentName) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace tavrelion::mainwindow

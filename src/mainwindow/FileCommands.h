@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "mainwindow/ProgramState.h"
+#include "platform/DialogPresenter.h"
+#include "platform/FileDialogService.h"
+#include "platform/MessageService.h"
+#include "spectrumio/LoadListener.h"
+
+namespace tavrelion::mainwindow {
+
+// What the File commands need of the main window.
+class MainWindowView {
+  public:
+    virtual ~MainWindowView() = default;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void redrawPlot() = 0;
+    virtual void clearPlot() = 0;
+    // The menus follow CommandStates and the recent-file lists.
+    virtual void commandsChanged() = 0;
+};
+
+struct FileCommandServices {
+    platform::MessageService& messages;
+    platform::FileDialogService& fileDialogs;
+    platform::DialogPresenter& dialogs;
+};
+
+// The main window's start-up and its File commands that touch the spectra: New set, Open, the
+// recent-files entries and the name of a saved image.
+class FileCommands : public spectrumio::LoadListener {
+  public:
+    static constexpr const char* OpenTitle = "Choose a CD spectrum file";
+    static constexpr const char* OpenFilter =
+        "J.Yvon CD6 or CDMAX ASCII (*.ASC)|*.ASC|Tavrelion files (*.TVR)|*.TVR";
+    static constexpr const char* ImageFilter = "Microsoft bitmap image (*BMP)|*.BMP";
+    static constexpr const char* ClearQuestion = "Loading a new spectrum will clear the screen";
+
+    FileCommands(ProgramState& state, MainWindowView& view, FileCommandServices services)
+        : state_(state), view_(view), services_(services) {}
+
+    // The start values of the whole program, the program folder and the basis sets.
+    void StartUp(const std::string& programDir);
+    void NewSet();
+    void Open();
+    // Loads the k-th entry (from 1) of the recent-files list.
+    void OpenRecent(int k);
+    // Asks where to save the window's image; nothing when the user cancels or no file is open.
+    std::optional<std::string> ChooseImageFile();
+
+    void spectrumStored(spectrumio::CorrectionsMenu corrections) override;
+
+  private:
+    // Raises the slot count for a new spectrum, asking first when all 15 slots are used.
+    bool TakeNextSlot();
+    bool Load();
+    void SelectSlot(int slot);
+    std::string SlotLabelFor(int slot) const;
+
+    ProgramState& state_;
+    MainWindowView& view_;
+    FileCommandServices services_;
+};
+
+}  // namespace tavrelion::mainwindow

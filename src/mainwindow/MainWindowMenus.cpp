@@ -1,0 +1,181 @@
+// The menu bar of the main window: captions, item names, shortcuts, and enabled states.
+#include <QMenuBar>
+
+#include "display/PlotWidget.h"
+#include "help/HelpBrowser.h"
+#include "mainwindow/AboutBox.h"
+#include "mainwindow/DesktopDialogs.h"
+#include "mainwindow/MainWindow.h"
+
+namespace tavrelion::mainwindow {
+namespace {
+
+// A file name as a menu caption: an & in it is shown, not taken as a shortcut mark.
+QString MenuCaption(const std::string& fileName) {
+    return QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size()))
+        .replace("&", "&&");
+}
+
+}  // namespace
+
+QAction* MainWindow::addItem(QMenu* menu, const QString& objectName, const QString& caption,
+                             const QKeySequence& shortcut) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(objectName);
+    if (!shortcut.isEmpty()) {
+        item->setShortcut(shortcut);
+    }
+    return item;
+}
+
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::buildMenus() {
+    buildFileMenu();
+    buildSettingsMenu();
+    buildFitMenu();
+    correctionsMenu_ = menuBar()->addMenu("&Corrections");
+    correctionsMenu_->setObjectName("correction");
+    const char* corrections[] = {"&Baseline", "&Multiplication", "Spectrum &substraction",
+                                 "Spectrum &addition", "Smo&oth"};
+    for (int k = 1; k <= 5; ++k) {
+        addItem(correctionsMenu_, QString("baseline%1").arg(k), corrections[k - 1]);
+    }
+    correctionsMenu_->menuAction()->setVisible(false);  // never shown
+    QAction* help = menuBar()->addAction("&Help");
+    help->setObjectName("Help");
+    connect(help, &QAction::triggered, this,
+            [this] { help::OpenHelpWindow(state_.store->ProgramDir, services_.fileDialogs); });
+}
+
+void MainWindow::buildFileMenu() {
+    fileMenu_ = menuBar()->addMenu("&File");
+    fileMenu_->setObjectName("mnufile");
+    connect(addItem(fileMenu_, "mnufileitem0", "&New set", QKeySequence("Ctrl+N")),
+            &QAction::triggered, this, [this] { commands_.NewSet(); });
+    connect(addItem(fileMenu_, "mnufileitem1", "&Open...", QKeySequence("Ctrl+O")),
+            &QAction::triggered, this, [this] { commands_.Open(); });
+
+    QMenu* print = fileMenu_->addMenu("&Print");
+    print->menuAction()->setObjectName("mnufileitem2");
+    connect(addItem(print, "bitmap1", "&Bitmap"), &QAction::triggered, this,
+            [this] { printBitmap(); });
+    QMenu* vector = print->addMenu("&Vector");
+    vector->menuAction()->setObjectName("bitmap2");
+    connect(addItem(vector, "full1", "&Full size"), &QAction::triggered, this,
+            [this] { printVector(1); });
+    connect(addItem(vector, "full2", "&Half size"), &QAction::triggered, this,
+            [this] { printVector(2); });
+
+    connect(addItem(fileMenu_, "mnufileitem3", "&Copy to clipboard"), &QAction::triggered, this,
+            [this] { copyImage(); });
+    connect(addItem(fileMenu_, "mnufileitem4", "&Save image as bitmap (*.BMP)"),
+            &QAction::triggered, this, [this] { saveImage(); });
+    fileMenu_->addSeparator()->setObjectName("mnufileitem6");
+    connect(addItem(fileMenu_, "mnufileitem7", "&Quit", QKeySequence("Ctrl+Q")),
+            &QAction::triggered, this, [this] { quit(); });
+    fileMenu_->addSeparator()->setObjectName("mnufileitem8");
+    connect(addItem(fileMenu_, "mnufileitem9", "&About...", QKeySequence("Ctrl+A")),
+            &QAction::triggered, this, [this] {
+                AboutBox about(services_.messages, this);
+                about.exec();
+            });
+    QAction* recentSeparator = fileMenu_->addSeparator();
+    recentSeparator->setObjectName("mnuFileArray0");
+    recentSeparator->setVisible(false);
+}
+
+void MainWindow::buildSettingsMenu() {
+    QMenu* settings = menuBar()->addMenu("&Settings");
+    settings->setObjectName("mnusettings");
+
+    coloursMenu_ = settings->addMenu("&Colors");
+    coloursMenu_->menuAction()->setObjectName("mnusettingsitem0");
+    connect(addItem(coloursMenu_, "mnuColorsItem0", "&BackColor"), &QAction::triggered, this,
+            [this] { chooseColour(-1); });
+    connect(addItem(coloursMenu_, "mnuColorsItem1", "&ForeColor"), &QAction::triggered, this,
+            [this] { chooseColour(0); });
+    connect(addItem(coloursMenu_, "mnuColorsItem2", "&Defaults"), &QAction::triggered, this,
+            [this] { setDefaultColours(); });
+    QAction* colourSeparator = coloursMenu_->addSeparator();
+    colourSeparator->setObjectName("custocolor0");
+    colourSeparator->setVisible(false);
+
+    QMenu* lineWidth = settings->addMenu("&Linewidth");
+    lineWidth->menuAction()->setObjectName("mnusettingsitem1");
+    for (int k = 1; k <= 4; ++k) {
+        connect(addItem(lineWidth, QString("linesize%1").arg(k), QString::number(k)),
+                &QAction::triggered, this, [this, k] {
+                    state_.plot.LineWidth = static_cast<store::Int16>(k);
+                    redrawPlot();
+                });
+    }
+    connect(addItem(settings, "mnusettingsitem2", "&Hide cursor"), &QAction::triggered, this,
+            [this] { action("mnusettingsitem2")->setText(plot_->toggleCursor()); });
+
+    QMenu* font = settings->addMenu("&Font");
+    font->menuAction()->setObjectName("mnusettingsitem4");
+    connect(font, &QMenu::aboutToShow, this, [this] { redrawPlot(); });
+    connect(addItem(font, "ecran0", "&Screen"), &QAction::triggered, this,
+            [this] { chooseFont(false); });
+    connect(addItem(font, "ecran1", "&Printer"), &QAction::triggered, this,
+            [this] { chooseFont(true); });
+    connect(addItem(settings, "mnusettingsitem5", "&Printer"), &QAction::triggered, this,
+            [this] { services_.desktop.setUpPrinter(printerSettings_); });
+}
+
+void MainWindow::buildFitMenu() {
+    fitMenu_ = menuBar()->addMenu("F&it");
+    fitMenu_->setObjectName("fit");
+    const char* methods[] = {"&Least square fit",
+                             "&Varselec",
+                             "&Calculate from ellipticity",
+                             "&Self consistent method (selcon2)",
+                             "&Self consistent method (selcon3)",
+                             "&K2D (neural network)",
+                             "&Contin (Linear combination)"};
+    for (int k = 1; k <= 7; ++k) {
+        addItem(fitMenu_, QString("graphic%1").arg(k), methods[k - 1]);
+    }
+    fitMenu_->addSeparator()->setObjectName("graphic8");
+    addItem(fitMenu_, "graphic9", "&All methods");
+}
+
+void MainWindow::commandsChanged() {
+    const CommandStates& states = state_.commands;
+    action("mnufileitem0")->setEnabled(states.newSet);
+    action("mnufileitem2")->setEnabled(states.print);
+    action("mnufileitem3")->setEnabled(states.copyToClipboard);
+    action("mnufileitem4")->setEnabled(states.saveImage);
+    action("mnusettingsitem2")->setEnabled(states.hideCursor);
+    fitMenu_->menuAction()->setEnabled(states.fitMenu);
+    action("graphic1")->setEnabled(states.leastSquareFit);
+    correctionsMenu_->menuAction()->setEnabled(states.corrections);
+    syncRecentEntries();
+}
+
+// Adds the menu entries of files stored since the last call; entries are never removed.
+void MainWindow::syncRecentEntries() {
+    const auto& paths = state_.recentFiles.paths();
+    action("mnuFileArray0")->setVisible(!paths.empty());
+    while (recentEntries_.size() < paths.size()) {
+        const int k = static_cast<int>(recentEntries_.size()) + 1;
+        QAction* entry = addItem(fileMenu_, QString("mnuFileArray%1").arg(k),
+                                 MenuCaption(paths[static_cast<std::size_t>(k - 1)]));
+        connect(entry, &QAction::triggered, this, [this, k] { commands_.OpenRecent(k); });
+        recentEntries_.push_back(entry);
+    }
+    const auto& names = state_.recentFiles.colourNames();
+    action("custocolor0")->setVisible(!names.empty());
+    while (colourEntries_.size() < names.size()) {
+        const int k = static_cast<int>(colourEntries_.size()) + 1;
+        QAction* entry = addItem(coloursMenu_, QString("custocolor%1").arg(k),
+                                 MenuCaption(names[static_cast<std::size_t>(k - 1)]));
+        connect(entry, &QAction::triggered, this, [this, k] { chooseColour(k); });
+        colourEntries_.push_back(entry);
+    }
+}
+
+}  // namespace tavrelion::mainwindow

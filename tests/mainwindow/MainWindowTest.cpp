@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <filesystem>
+
+#include "display/PlotWidget.h"
+#include "fakes/FakeDesktopDialogs.h"
+#include "fakes/FakeServices.h"
+#include "fakes/FakeWindowServices.h"
+#include "fakes/TemporaryFolder.h"
+#include "mainwindow/MainWindow.h"
+
+namespace tavrelion::mainwindow {
+namespace {
+
+const std::filesystem::path Source(TAVRELION_SOURCE_DIR);
+
+// The real main window with its menus, the user's part played by fakes.
+class MainWindowTest : public testing::Test {
+  protected:
+    // The program folder is the test's own, with the shipped basis sets.
+    MainWindowTest() {
+        std::filesystem::copy_file(Source / "data" / "DATA.CD", folder.path() / "DATA.CD");
+        window.startUp(QString::fromStdString(folder.path().string()));
+        window.resize(800, 600);
+        window.show();
+    }
+
+    // Copies a sample into the test's folder and opens it through File > Open.
+    void open(const char* sample) {
+        const auto copy = folder.path() / sample;
+        std::filesystem::copy_file(Source / "samples" / sample, copy,
+                                   std::filesystem::copy_options::overwrite_existing);
+        files.answers.push_back(copy.string());
+        window.action("mnufileitem1")->trigger();
+    }
+
+    bool isPdf(const QString& file) {
+        QFile pdf(file);
+        return pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-" && pdf.size() > 1000;
+    }
+
+    testing_support::TemporaryFolder folder;
+    ProgramState state;
+    testing_support::FakeMessages messages;
+    testing_support::FakeFileDialogs files;
+    testing_support::FakeDialogs dialogs;
+    testing_support::FakeDesktopDialogs desktop{QString::fromStdString(folder.path().string())};
+    MainWindow window{state, {messages, files, dialogs, desktop}};
+};
+
+TEST_F(MainWindowTest, MenusStartWithOnlyOpenQuitAndAboutUsable) {
+    EXPECT_EQ(window.windowTitle(), "TAVRELION 2000");
+    EXPECT_EQ(window.action("mnufileitem1")->text(), "&Open...");
+    EXPECT_EQ(window.action("mnufileitem1")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(window.action("mnufileitem7")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(window.action("graphic9")->text(), "&All methods");
+    EXPECT_FALSE(window.action("mnufileitem0")->isEnabled());
+    EXPECT_FALSE(window.action("mnufileitem4")->isEnabled());
+    EXPECT_FALSE(window.action("mnusettingsitem2")->isEnabled());
+    EXPECT_FALSE(window.findChild<QMenu*>("fit")->menuAction()->isEnabled());
+    EXPECT_FALSE(window.findChild<QMenu*>("correction")->menuAction()->isVisible());
+    EXPECT_FALSE(window.action("mnuFileArray0")->isVisible());
+}
+
+TEST_F(MainWindowTest, OpenedFilesEnableCommandsAndJoinTheLists) {
+    open("LYSO.ASC");
+    open("UBIQ.ASC");
+    open("LYSO.ASC");
+    EXPECT_TRUE(window.action("mnufileitem0")->isEnabled());
+    EXPECT_TRUE(window.findChild<QMenu*>("fit")->menuAction()->isEnabled());
+    EXPECT_TRUE(window.action("mnuFileArray0")->isVisible());
+    ASSERT_TRUE(window.action("mnuFileArray2"));
+    EXPECT_FALSE(window.action("mnuFileArray3"));
+    EXPECT_EQ(window.action("custocolor1")->text(), "LYSO.ASC");
+    EXPECT_EQ(state.store->SpectrumCount, 3);
+    EXPECT_EQ(window.windowTitle().toStdString(), (folder.path() / "LYSO.ASC").string());
+
+    window.action("mnuFileArray2")->trigger();  // the recent entry of UBIQ.ASC
+    EXPECT_EQ(state.store->SlotLabel(4), " 4)UBIQ.ASC");
+}
+
+TEST_F(MainWindowTest, SavedImageIsTheWindowsPlotBesideTheSpectrum) {
+    open("LYSO.ASC");
+    const auto image = folder.path() / "LYSO.BMP";
+    files.answers.push_back(image.string());
+    window.action("mnufileitem4")->trigger();
+    EXPECT_EQ(files.saveRequests.back().proposedName, image.string());
+    QImage saved;
+    ASSERT_TRUE(saved.load(QString::fromStdString(image.string()), "BMP"));
+    EXPECT_EQ(saved.size(), window.plot().surface().image().size());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              window.plot().surface().image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindowTest, CopyPutsTheWindowsImageOnTheClipboard) {
+    open("UBIQ.ASC");
+    window.action("mnufileitem3")->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), window.plot().surface().image().size());
+}
+
+TEST_F(MainWindowTest, VectorPrintoutsInFullAndHalfSizeAndTheWindowRedrawn) {
+    open("LYSO.ASC");
+    const double plotLeft = state.plot.PlotLeft;
+    window.action("full1")->trigger();
+    window.action("full2")->trigger();
+    window.action("bitmap1")->trigger();
+    ASSERT_EQ(desktop.printouts.size(), 3u);
+    for (const QString& pdf : desktop.printouts) {
+        EXPECT_TRUE(isPdf(pdf)) << pdf.toStdString();
+    }
+    EXPECT_EQ(state.plot.PlotLeft, plotLeft);
+}
+
+TEST_F(MainWindowTest, SettingsChangeColoursWidthAndCursor) {
+    open("LYSO.ASC");
+    desktop.colours = {QColor(Qt::white)};
+    window.action("mnuColorsItem0")->trigger();
+    EXPECT_EQ(window.plot().surface().BackColor, display::White);
+    window.action("mnuColorsItem2")->trigger();
+    EXPECT_EQ(window.plot().surface().BackColor, display::Black);
+    window.action("linesize4")->trigger();
+    EXPECT_EQ(state.plot.LineWidth, 4);
+    window.action("mnusettingsitem2")->trigger();
+    EXPECT_EQ(window.action("mnusettingsitem2")->text(), "&Show cursor");
+    EXPECT_EQ(state.plot.CursorShown, 0);
+    window.action("mnusettingsitem2")->trigger();
+    EXPECT_EQ(window.action("mnusettingsitem2")->text(), "&Hide cursor");
+    desktop.fonts = {QFont("Liberation Mono", 12)};
+    window.action("ecran0")->trigger();
+    EXPECT_EQ(window.plot().surface().FontSize(), 12);
+}
+
+TEST_F(MainWindowTest, HelpOpensTheManualFromTheProgramFolder) {
+    const auto countHelpWindows = [] {
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            count += widget->objectName() == "frmBrowser" && widget->isVisible();
+        }
+        return count;
+    };
+    const int before = countHelpWindows();
+    window.action("Help")->trigger();
+    window.action("Help")->trigger();
+    EXPECT_EQ(countHelpWindows(), before + 2);  // each Help opens a window of its own
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "frmBrowser") {
+            widget->close();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, QuitAnsweredNoKeepsEverything) {
+    open("LYSO.ASC");
+    messages.answers = {false};
+    window.action("mnufileitem7")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Really want to quit TAVRELION 2000? ");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(state.store->SpectrumCount, 1);
+}
+
+}  // namespace
+}  // namespace tavrelion::mainwindow
