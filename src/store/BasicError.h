@@ -12,6 +12,7 @@ enum ErrorNumber : int {
     SubscriptOutOfRange = 9,
     FileNotFound = 53,
     InputPastEndOfFile = 62,
+    PathFileAccessError = 75,  // a file that cannot be created or written
 };
 
 // A failing step of a command. Each command catches it on its own failure path.

@@ -3,10 +3,6 @@
 #include "store/BasicError.h"
 
 namespace tavrelion::store {
-namespace {
-constexpr int PathFileAccessError = 75;
-}
-
 TextFileReader::TextFileReader(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -125,7 +121,11 @@ TextFileWriter::TextFileWriter(const std::filesystem::path& path) {
 }
 
 void TextFileWriter::writeLine(const std::string& line) {
-    stream_ << line << "\r\n";
+    writeText(line + "\r\n");
+}
+
+void TextFileWriter::writeText(const std::string& text) {
+    stream_ << text;
     if (!stream_) {
         throw BasicError(PathFileAccessError);
     }

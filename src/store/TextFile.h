@@ -38,6 +38,8 @@ class TextFileWriter {
     explicit TextFileWriter(const std::filesystem::path& path);
 
     void writeLine(const std::string& line);
+    // Text without a line end, as the last line of some exchange files is.
+    void writeText(const std::string& text);
 
   private:
     std::ofstream stream_;
