@@ -1,0 +1,1 @@
+target_sources(ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ProgramRunnerTest.cpp)
