@@ -4,7 +4,7 @@
 
 namespace tavrelion::platform {
 
-enum class MessageIcon { None, Critical, Question, Information };
+enum class MessageIcon { None, Critical, Question, Information, Exclamation };
 
 // Modal message boxes, all titled "TAVRELION 2000". Tests answer them with a scripted fake.
 class MessageService {

@@ -20,6 +20,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
             return QMessageBox::Question;
         case MessageIcon::Information:
             return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
         case MessageIcon::None:
             break;
     }

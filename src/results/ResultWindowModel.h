@@ -27,8 +27,7 @@ class ResultWindowModel {
     static constexpr const char* NotFoundMessage = "Text not found";
     // Followed by a carriage return and the file's path.
     static constexpr const char* OverwriteQuestion = "Overwrite existing file?";
-    // The message service offers no exclamation icon yet; the information icon stands in.
-    static constexpr platform::MessageIcon NotFoundIcon = platform::MessageIcon::Information;
+    static constexpr platform::MessageIcon NotFoundIcon = platform::MessageIcon::Exclamation;
 
     ResultWindowModel(ResultWindowKind kind, store::SpectrumStore& store);
 

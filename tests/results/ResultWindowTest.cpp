@@ -135,6 +135,7 @@ TEST_F(ResultWindowTest, FindWalksThroughEveryHelixWhateverItsCase) {
 
     Trigger(results(), "mnuEditItem5");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Text not found"});
+    EXPECT_EQ(messages.shown.back().icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(results().editor().textCursor().selectionStart(), 30) << "the selection stays";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 }
