@@ -6,6 +6,7 @@
 #include "fakes/FakeServices.h"
 #include "fakes/FakeWindowServices.h"
 #include "mainwindow/MainWindow.h"
+#include "results/ResultWindows.h"
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -17,10 +18,14 @@ void StartUpToShownMainWindow(benchmark::State& run) {
     testing_support::FakeFileDialogs files;
     testing_support::FakeDialogs dialogs;
     testing_support::FakeDesktopDialogs desktop("/tmp");
+    testing_support::FakePrinter printer;
+    testing_support::FakeFindDialog findDialog;
     const QString data = QString(TAVRELION_SOURCE_DIR) + "/data";
     for (auto _ : run) {
         ProgramState state;
-        MainWindow window(state, {messages, files, dialogs, desktop});
+        results::ResultWindows resultWindows(
+            {*state.store, state.search, messages, files, printer, findDialog});
+        MainWindow window(state, {messages, files, dialogs, desktop, resultWindows});
         window.show();
         window.startUp(data);
         QApplication::processEvents();

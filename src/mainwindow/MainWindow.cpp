@@ -5,13 +5,17 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <filesystem>
 
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
+#include "estimation/FitReport.h"
+#include "estimation/HelixEstimate.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/PrintingNote.h"
 #include "platform/ProgramName.h"
+#include "results/ResultWindows.h"
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -92,6 +96,21 @@ void MainWindow::chooseFont(bool printerFonts) {
     if (const auto chosen = services_.desktop.chooseFont(surface.font(), false)) {
         surface.setFont(*chosen);  // shown from the next redraw on
     }
+}
+
+// Fits the current spectrum on the five basis sets and shows the report.
+void MainWindow::leastSquareFit() {
+    store::SpectrumStore& store = *state_.store;
+    estimation::LeastSquaresFit(store, *state_.referenceSets, *state_.fitResults,
+                                state_.ResidueCount, services_.messages);
+    estimation::WriteFitReport(store, *state_.fitResults);
+    services_.resultWindows.OpenResultWindow(
+        (std::filesystem::path(store.ProgramDir) / "FIT.VAL").string(),
+        results::ResultWindowKind::AnalysisResults);
+}
+
+void MainWindow::helixFromEllipticity() {
+    estimation::CalculateFromEllipticity(*state_.store, state_.ResidueCount, services_.messages);
 }
 
 void MainWindow::printBitmap() {

@@ -15,6 +15,9 @@ class QMenu;
 namespace tavrelion::display {
 class PlotWidget;
 }
+namespace tavrelion::results {
+class ResultWindows;
+}
 
 namespace tavrelion::mainwindow {
 
@@ -25,6 +28,7 @@ struct MainWindowServices {
     platform::FileDialogService& fileDialogs;
     platform::DialogPresenter& dialogs;
     DesktopDialogs& desktop;
+    results::ResultWindows& resultWindows;
 };
 
 // frmeditor, the central window: the plot of the loaded spectra and the menu bar.
@@ -68,6 +72,8 @@ class MainWindow : public QMainWindow, private MainWindowView {
     void chooseColour(int item);
     void setDefaultColours();
     void chooseFont(bool printerFonts);
+    void leastSquareFit();
+    void helixFromEllipticity();
     void quit();
     void widenToScreen();
 

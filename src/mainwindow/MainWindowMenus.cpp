@@ -139,6 +139,8 @@ void MainWindow::buildFitMenu() {
     for (int k = 1; k <= 7; ++k) {
         addItem(fitMenu_, QString("graphic%1").arg(k), methods[k - 1]);
     }
+    connect(action("graphic1"), &QAction::triggered, this, [this] { leastSquareFit(); });
+    connect(action("graphic3"), &QAction::triggered, this, [this] { helixFromEllipticity(); });
     fitMenu_->addSeparator()->setObjectName("graphic8");
     addItem(fitMenu_, "graphic9", "&All methods");
 }

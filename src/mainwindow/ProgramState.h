@@ -7,6 +7,7 @@
 #include "estimation/ReferenceSets.h"
 #include "mainwindow/CommandStates.h"
 #include "mainwindow/RecentFiles.h"
+#include "results/FindText.h"
 #include "store/SpectrumStore.h"
 
 namespace tavrelion::mainwindow {
@@ -21,6 +22,7 @@ struct ProgramState {
     store::Int16 ResidueCount = 0;
     RecentFiles recentFiles;
     CommandStates commands;
+    results::SearchState search;
 };
 
 }  // namespace tavrelion::mainwindow

@@ -6,7 +6,10 @@
 #include "mainwindow/ProgramFolder.h"
 #include "platform/QtDialogPresenter.h"
 #include "platform/QtFileDialogService.h"
+#include "platform/QtFindDialogPresenter.h"
 #include "platform/QtMessageService.h"
+#include "platform/QtPrintService.h"
+#include "results/ResultWindows.h"
 
 int main(int argc, char* argv[]) {
     using namespace tavrelion;
@@ -19,7 +22,11 @@ int main(int argc, char* argv[]) {
     platform::QtFileDialogService fileDialogs;
     platform::QtDialogPresenter dialogs;
     mainwindow::QtDesktopDialogs desktop(nullptr);
-    mainwindow::MainWindow window(state, {messages, fileDialogs, dialogs, desktop});
+    platform::QtPrintService printer(fileDialogs);
+    platform::QtFindDialogPresenter findDialog;
+    results::ResultWindows resultWindows(
+        {*state.store, state.search, messages, fileDialogs, printer, findDialog});
+    mainwindow::MainWindow window(state, {messages, fileDialogs, dialogs, desktop, resultWindows});
 
     // The About box comes first; its Ok opens the main window, closing it ends the run.
     mainwindow::AboutBox about(messages);

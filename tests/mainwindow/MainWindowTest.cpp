@@ -14,6 +14,9 @@
 #include "fakes/FakeWindowServices.h"
 #include "fakes/TemporaryFolder.h"
 #include "mainwindow/MainWindow.h"
+#include "results/ResultWindows.h"
+
+#include <QPlainTextEdit>
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -51,7 +54,11 @@ class MainWindowTest : public testing::Test {
     testing_support::FakeFileDialogs files;
     testing_support::FakeDialogs dialogs;
     testing_support::FakeDesktopDialogs desktop{QString::fromStdString(folder.path().string())};
-    MainWindow window{state, {messages, files, dialogs, desktop}};
+    testing_support::FakePrinter printer;
+    testing_support::FakeFindDialog findDialog;
+    results::ResultWindows resultWindows{
+        {*state.store, state.search, messages, files, printer, findDialog}};
+    MainWindow window{state, {messages, files, dialogs, desktop, resultWindows}};
 };
 
 TEST_F(MainWindowTest, MenusStartWithOnlyOpenQuitAndAboutUsable) {
@@ -182,6 +189,28 @@ TEST_F(MainWindowTest, HelpOpensTheManualFromTheProgramFolder) {
             widget->close();
         }
     }
+}
+
+TEST_F(MainWindowTest, LeastSquareFitShowsItsReport) {
+    open("LYSO.ASC");
+    window.action("graphic1")->trigger();
+    const auto& shown = resultWindows.window(results::ResultWindowKind::AnalysisResults);
+    EXPECT_TRUE(shown.isVisible());
+    const std::string text = shown.editor().toPlainText().toStdString();
+    EXPECT_NE(text.find(" TAVRELION results"), std::string::npos);
+    EXPECT_NE(text.find(" Bolotina "), std::string::npos);
+    EXPECT_EQ(state.ResidueCount, 66);  // the proposal of the helix estimate
+    EXPECT_TRUE(messages.shown.empty());
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+}
+
+TEST_F(MainWindowTest, HelixFromEllipticityAsksAndTells) {
+    open("LYSO.TVR");
+    messages.typedAnswers = {"129"};
+    window.action("graphic3")->trigger();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    // -11061.6 at 222 nm, 129 residues: 100 * 11061.6 / (39500 * (1 - 2.57 / 129)) = 28.573
+    EXPECT_EQ(messages.shown[1].text, "Alpha helix content in LYSO.TVR 28.573 %");
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsEverything) {
