@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/FileDialogService.h"
+
 class QPrinter;
 
 namespace tavrelion::mainwindow {
@@ -29,7 +31,8 @@ class DesktopDialogs {
 // The desktop's own dialogs.
 class QtDesktopDialogs : public DesktopDialogs {
   public:
-    explicit QtDesktopDialogs(QWidget* parent) : parent_(parent) {}
+    QtDesktopDialogs(QWidget* parent, platform::FileDialogService& files)
+        : parent_(parent), files_(files) {}
 
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<QFont> chooseFont(const QFont& initial, bool printerFonts) override;
@@ -38,6 +41,7 @@ class QtDesktopDialogs : public DesktopDialogs {
 
   private:
     QWidget* parent_;
+    platform::FileDialogService& files_;
 };
 
 }  // namespace tavrelion::mainwindow

@@ -1,11 +1,10 @@
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "mainwindow/DesktopDialogs.h"
+#include "platform/PrinterChoice.h"
 
 namespace tavrelion::mainwindow {
 
@@ -28,20 +27,7 @@ void QtDesktopDialogs::setUpPrinter(QPrinter& printer) {
 }
 
 std::unique_ptr<QPrinter> QtDesktopDialogs::startPrintout(const QString& documentName) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(documentName);
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        return printer;
-    }
-    // Without a printer the printout becomes a PDF file.
-    const QString file = QFileDialog::getSaveFileName(parent_, "Print to a PDF file",
-                                                      documentName + ".pdf", "PDF file (*.pdf)");
-    if (file.isEmpty()) {
-        return nullptr;
-    }
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(file);
-    return printer;
+    return platform::ChoosePrinterOrPdf(documentName.toLocal8Bit().toStdString(), files_);
 }
 
 }  // namespace tavrelion::mainwindow

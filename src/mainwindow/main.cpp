@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     platform::QtMessageService messages;
     platform::QtFileDialogService fileDialogs;
     platform::QtDialogPresenter dialogs;
-    mainwindow::QtDesktopDialogs desktop(nullptr);
+    mainwindow::QtDesktopDialogs desktop(nullptr, fileDialogs);
     platform::QtPrintService printer(fileDialogs);
     platform::QtFindDialogPresenter findDialog;
     results::ResultWindows resultWindows(

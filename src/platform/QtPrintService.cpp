@@ -1,12 +1,10 @@
 #include "platform/QtPrintService.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "platform/PrinterChoice.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -39,39 +37,12 @@ QString ExpandTabs(const std::string& line) {
     return expanded;
 }
 
-// The document's own name with the extension ".pdf", beside it.
-std::string PdfProposal(const std::string& documentPath) {
-    if (documentPath.empty()) {
-        return "printout.pdf";
-    }
-    const QFileInfo document(QFile::decodeName(documentPath.c_str()));
-    return QFile::encodeName(document.dir().filePath(document.completeBaseName() + ".pdf"))
-        .toStdString();
-}
-
 }  // namespace
 
 bool QtPrintService::printText(const std::string& documentPath,
                                const std::vector<std::string>& lines) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(QFile::decodeName(documentPath.c_str())).fileName());
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        FileDialogRequest request;
-        request.title = "No printer: print to a PDF file";
-        request.proposedName = PdfProposal(documentPath);
-        request.filters = {{"PDF files", "*.pdf"}};
-        request.confirmOverwrite = true;
-        const std::optional<std::string> file = files_.chooseFileToSave(request);
-        if (!file) {
-            return false;
-        }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QFile::decodeName(file->c_str()));
-    } else {
-        printer.setPrinterName(defaultPrinter.printerName());
-    }
-    return PrintLines(printer, lines);
+    const std::unique_ptr<QPrinter> printer = ChoosePrinterOrPdf(documentPath, files_);
+    return printer && PrintLines(*printer, lines);
 }
 
 bool QtPrintService::PrintLines(QPrinter& printer, const std::vector<std::string>& lines) {
