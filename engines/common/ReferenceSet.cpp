@@ -1,0 +1,162 @@
+#include "common/ReferenceSet.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tavrelion::engines {
+namespace {
+
+// File layout (plain text, '#' starts a comment line):
+//   SET <name>
+//   WAVELENGTHS <highest> <lowest>
+//   PROTEINS <count>
+//   then per protein: PROTEIN <code> <helix> <sheet> <turn> <other>
+//   followed by the delta epsilon values from the highest wavelength down, any number per line.
+
+[[noreturn]] void Malformed(const std::filesystem::path& file, const std::string& what) {
+    throw std::runtime_error("reference file " + file.string() + ": " + what);
+}
+
+class TokenStream {
+  public:
+    TokenStream(std::istream& in, std::filesystem::path file) : file_(std::move(file)) {
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (line.empty() || line[0] == '#')
+                continue;
+            std::istringstream words(line);
+            std::string word;
+            while (words >> word)
+                tokens_.push_back(word);
+        }
+    }
+
+    std::string word(const char* what) {
+        if (next_ >= tokens_.size())
+            Malformed(file_, std::string("ends before ") + what);
+        return tokens_[next_++];
+    }
+
+    void keyword(const char* expected) {
+        if (word(expected) != expected)
+            Malformed(file_, std::string("expected ") + expected);
+    }
+
+    double number(const char* what) {
+        const std::string text = word(what);
+        char* end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (end == text.c_str() || *end != '\0' || !std::isfinite(value)) {
+            Malformed(file_, "\"" + text + "\" is not a number (" + what + ")");
+        }
+        return value;
+    }
+
+    int whole(const char* what) {
+        const double value = number(what);
+        if (value != std::floor(value) || std::fabs(value) > 100000) {
+            Malformed(file_, std::string("not a whole number: ") + what);
+        }
+        return static_cast<int>(value);
+    }
+
+    bool atEnd() const { return next_ >= tokens_.size(); }
+
+  private:
+    std::filesystem::path file_;
+    std::vector<std::string> tokens_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+ReferenceSet ReferenceSet::without(int protein) const {
+    ReferenceSet rest = *this;
+    const Eigen::Index n = proteinCount();
+    if (protein < 0 || protein >= n)
+        return rest;
+    rest.codes.erase(rest.codes.begin() + protein);
+    if (static_cast<Eigen::Index>(rest.titles.size()) == n) {
+        rest.titles.erase(rest.titles.begin() + protein);
+    }
+    const Eigen::Index after = n - protein - 1;
+    rest.spectra.resize(spectra.rows(), n - 1);
+    rest.spectra << spectra.leftCols(protein), spectra.rightCols(after);
+    rest.fractions.resize(fractions.rows(), n - 1);
+    rest.fractions << fractions.leftCols(protein), fractions.rightCols(after);
+    return rest;
+}
+
+Eigen::MatrixXd ReferenceSet::spectraBetween(int high, int low) const {
+    return spectra.middleRows(rowOfWavelength(high), high - low + 1);
+}
+
+ReferenceSet LoadReferenceSet(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("reference file " + file.string() + " cannot be read");
+    TokenStream tokens(in, file);
+    ReferenceSet set;
+    tokens.keyword("SET");
+    set.name = tokens.word("the set name");
+    tokens.keyword("WAVELENGTHS");
+    set.highestWavelength = tokens.whole("the highest wavelength");
+    set.lowestWavelength = tokens.whole("the lowest wavelength");
+    if (set.lowestWavelength < 100 || set.highestWavelength > 400 ||
+        set.highestWavelength - set.lowestWavelength < 10) {
+        Malformed(file, "implausible wavelength range");
+    }
+    tokens.keyword("PROTEINS");
+    const int count = tokens.whole("the number of proteins");
+    if (count < 3 || count > 1000)
+        Malformed(file, "implausible number of proteins");
+    set.spectra.resize(set.wavelengthCount(), count);
+    set.fractions.resize(ReferenceSet::ClassCount, count);
+    for (int p = 0; p < count; ++p) {
+        tokens.keyword("PROTEIN");
+        set.codes.push_back(tokens.word("a protein code"));
+        for (int c = 0; c < ReferenceSet::ClassCount; ++c) {
+            set.fractions(c, p) = tokens.number("a fraction");
+        }
+        for (int row = 0; row < set.wavelengthCount(); ++row) {
+            set.spectra(row, p) = tokens.number("a spectrum value");
+        }
+    }
+    if (!tokens.atEnd())
+        Malformed(file, "more data than the declared proteins");
+    return set;
+}
+
+void WriteReferenceSet(const ReferenceSet& set, const std::vector<std::string>& header,
+                       const std::filesystem::path& file) {
+    std::ofstream out(file, std::ios::binary);
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+    for (const std::string& line : header)
+        out << "# " << line << "\n";
+    out << "SET " << set.name << "\n";
+    out << "WAVELENGTHS " << set.highestWavelength << ' ' << set.lowestWavelength << "\n";
+    out << "PROTEINS " << set.proteinCount() << "\n";
+    char buffer[32];
+    for (int p = 0; p < set.proteinCount(); ++p) {
+        out << "PROTEIN " << set.codes[static_cast<std::size_t>(p)];
+        for (int c = 0; c < ReferenceSet::ClassCount; ++c) {
+            std::snprintf(buffer, sizeof buffer, " %.4f", set.fractions(c, p));
+            out << buffer;
+        }
+        out << "\n";
+        for (int row = 0; row < set.wavelengthCount(); ++row) {
+            std::snprintf(buffer, sizeof buffer, "%10.6f", set.spectra(row, p));
+            out << buffer << ((row % 10 == 9 || row + 1 == set.wavelengthCount()) ? "\n" : " ");
+        }
+    }
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+}  // namespace tavrelion::engines

@@ -1,0 +1,85 @@
+#include "common/ReferenceSet.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fakes/TemporaryFolder.h"
+
+namespace tavrelion::engines {
+namespace {
+
+using testing_support::TemporaryFolder;
+
+const std::filesystem::path ShippedFile =
+    std::filesystem::path(TAVRELION_SOURCE_DIR) / "data" / ReferenceFileName;
+
+TEST(ReferenceSet, ShippedFileHoldsSp175) {
+    const ReferenceSet set = LoadReferenceSet(ShippedFile);
+    EXPECT_EQ(set.name, "SP175");
+    EXPECT_EQ(set.proteinCount(), 71);
+    EXPECT_EQ(set.highestWavelength, 240);
+    EXPECT_EQ(set.lowestWavelength, 175);
+    EXPECT_EQ(set.spectra.rows(), 66);
+    EXPECT_EQ(set.codes.front(), "ALDO");
+    EXPECT_EQ(set.codes.back(), "UBIQ");
+    // Myoglobin is mostly helix: a deep minimum near 222 nm and a maximum near 192 nm.
+    const auto myoglobin = std::find(set.codes.begin(), set.codes.end(), "MBH");
+    ASSERT_NE(myoglobin, set.codes.end());
+    const int p = static_cast<int>(myoglobin - set.codes.begin());
+    EXPECT_GT(set.fractions(ReferenceSet::HelixClass, p), 0.7);
+    EXPECT_LT(set.spectra(set.rowOfWavelength(222), p), -5.0);
+    EXPECT_GT(set.spectra(set.rowOfWavelength(192), p), 10.0);
+    for (int q = 0; q < set.proteinCount(); ++q) {
+        EXPECT_NEAR(set.fractions.col(q).sum(), 1.0, 0.03)
+            << set.codes[static_cast<std::size_t>(q)];
+    }
+}
+
+TEST(ReferenceSet, WithoutLeavesOneProteinOut) {
+    const ReferenceSet set = LoadReferenceSet(ShippedFile);
+    const ReferenceSet rest = set.without(1);
+    EXPECT_EQ(rest.proteinCount(), 70);
+    EXPECT_EQ(rest.codes[1], set.codes[2]);
+    EXPECT_EQ(rest.spectra.col(1), set.spectra.col(2));
+    EXPECT_EQ(rest.fractions.col(0), set.fractions.col(0));
+    EXPECT_EQ(set.spectraBetween(240, 190).rows(), 51);
+}
+
+TEST(ReferenceSet, WriteAndLoadRoundTrip) {
+    TemporaryFolder folder;
+    ReferenceSet set;
+    set.name = "TINY";
+    set.codes = {"A", "B", "C"};
+    set.highestWavelength = 240;
+    set.lowestWavelength = 220;
+    set.spectra = Eigen::MatrixXd::Random(21, 3);
+    set.fractions = Eigen::MatrixXd::Constant(4, 3, 0.25);
+    WriteReferenceSet(set, {"a header"}, folder.path() / "T.REF");
+    const ReferenceSet back = LoadReferenceSet(folder.path() / "T.REF");
+    EXPECT_EQ(back.codes, set.codes);
+    EXPECT_TRUE(back.spectra.isApprox(set.spectra, 1e-5));
+    EXPECT_EQ(back.fractions, set.fractions);
+}
+
+TEST(ReferenceSet, DamagedFilesAreRefusedWithAReason) {
+    TemporaryFolder folder;
+    const std::string good = testing_support::ReadBytes(ShippedFile);
+    const auto refused = [&](const std::string& bytes, const std::string& reason) {
+        const auto file = folder.write("BAD.REF", bytes);
+        try {
+            LoadReferenceSet(file);
+            ADD_FAILURE() << "accepted: " << reason;
+        } catch (const std::runtime_error& error) {
+            EXPECT_THAT(error.what(), testing::HasSubstr(reason));
+        }
+    };
+    refused(good.substr(0, good.size() / 2), "ends before");
+    refused("", "ends before");
+    refused("SET X\nWAVELENGTHS 240 175\nPROTEINS 3\nPROTEIN A 1 0 0 x", "not a number");
+    refused("SET X\nWAVELENGTHS 240 239\nPROTEINS 3\n", "wavelength range");
+    refused(good + "1.0\n", "more data");
+    EXPECT_THROW(LoadReferenceSet(folder.path() / "missing.REF"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace tavrelion::engines
