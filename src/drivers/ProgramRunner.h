@@ -3,26 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageService.h"
+#include "drivers/ProgramFiles.h"
 
 namespace tavrelion::drivers {
-
-// The texts shown before the program folder when an analysis program or its data is missing.
-inline constexpr const char* VarselecAbsentText =
-    "Varselec program (varslc1.exe) is absent in the ";
-inline constexpr const char* Selcon2AbsentText =
-    "Self consistent program (selcon2.exe) is absent in the ";
-inline constexpr const char* Selcon3AbsentText =
-    "Self consistent program (selcon3_mod.exe) is absent in the ";
-inline constexpr const char* K2dAbsentText = "Neural Network program (K2D.exe) is absent in the ";
-inline constexpr const char* K2dWeightsAbsentText =
-    "Neural Network file (weights.dat) is absent in the ";
-inline constexpr const char* ContinAbsentText = "CONTIN program (CONTIN.EXE) is absent in the ";
-
-// True when programDir holds a file of exactly that name. Otherwise shows absentText + programDir
-// + " directory" with the information icon and returns false; the caller then ends the command.
-bool CheckProgramPresent(const std::string& programDir, const std::string& fileName,
-                         const std::string& absentText, platform::MessageService& messages);
 
 // Starts the program at programPath (a path, not looked up on the search path) with the arguments
 // as they are, never through a shell, with an empty standard input and its output discarded. An
@@ -32,9 +15,5 @@ bool CheckProgramPresent(const std::string& programDir, const std::string& fileN
 // as a missing output file when CopyProgramOutput is called.
 void RunAndWait(const std::string& programPath, const std::vector<std::string>& arguments,
                 const std::string& workingDirectory);
-
-// Copies the program's output file to the result file, replacing it. A missing output file raises
-// store::BasicError 53 (file not found); a result file that cannot be written raises 75.
-void CopyProgramOutput(const std::string& outputPath, const std::string& resultPath);
 
 }  // namespace tavrelion::drivers

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/ResultNames.h"
+
 namespace tavrelion::results {
 namespace {
 
@@ -11,15 +13,6 @@ constexpr const char* ListFilters =
 constexpr const char* SolutionsFilters = "Varselec result files (*.OUT)|*.OUT";
 constexpr const char* SaveSolutionsFilters =
     "Varselec result files (*.OUT)|*.OUT|All files (*.*)|*.*";
-
-// The name less its last four characters (a dot and a three-letter extension) followed by the
-// extension given; empty when the name is too short to have a base.
-std::string WithExtension(const std::string& name, const char* extension) {
-    if (name.size() < 4) {
-        return {};
-    }
-    return name.substr(0, name.size() - 4) + extension;
-}
 
 }  // namespace
 
@@ -62,16 +55,16 @@ ResultFileContent ResultWindowModel::open(const std::string& path) {
 
 std::string ResultWindowModel::loadProposal() const {
     if (kind_ == ResultWindowKind::VarselecList) {
-        return WithExtension(store_.SpectrumFileName, ".LST");
+        return store::ResultFileName(store_.SpectrumFileName, ".LST");
     }
     return {};
 }
 
 std::string ResultWindowModel::saveProposal() const {
     if (kind_ == ResultWindowKind::VarselecList) {
-        return WithExtension(store_.SpectrumFileName, ".LST");
+        return store::ResultFileName(store_.SpectrumFileName, ".LST");
     }
-    return WithExtension(store_.ResultFilePath, ".OUT");
+    return store::ResultFileName(store_.ResultFilePath, ".OUT");
 }
 
 platform::FileDialogRequest ResultWindowModel::request(const char* title) const {
@@ -103,7 +96,7 @@ std::optional<std::string> ResultWindowModel::chooseFileToLoad(platform::FileDia
         kind_ == ResultWindowKind::VarselecList ? ListFilters : SolutionsFilters);
     const std::optional<std::string> name = nameAfterDialog(files.chooseFileToOpen(load));
     if (name && kind_ == ResultWindowKind::AnalysisResults) {
-        store_.ResultFilePath = WithExtension(*name, ".OUT");
+        store_.ResultFilePath = store::ResultFileName(*name, ".OUT");
     }
     return name;
 }

@@ -113,8 +113,8 @@ std::string TextFileReader::readNumberField() {
     return field;
 }
 
-TextFileWriter::TextFileWriter(const std::filesystem::path& path) {
-    stream_.open(path, std::ios::binary | std::ios::trunc);
+TextFileWriter::TextFileWriter(const std::filesystem::path& path, Mode mode) {
+    stream_.open(path, std::ios::binary | (mode == Mode::Append ? std::ios::app : std::ios::trunc));
     if (!stream_) {
         throw BasicError(PathFileAccessError);
     }

@@ -32,10 +32,12 @@ class TextFileReader {
 };
 
 // Writes a single-byte text file line by line, each line ended by CR LF. The file is created or
-// emptied on opening (error 75 when that is not possible).
+// emptied on opening, or added to (error 75 when that is not possible).
 class TextFileWriter {
   public:
-    explicit TextFileWriter(const std::filesystem::path& path);
+    enum class Mode { Replace, Append };
+
+    explicit TextFileWriter(const std::filesystem::path& path, Mode mode = Mode::Replace);
 
     void writeLine(const std::string& line);
     // Text without a line end, as the last line of some exchange files is.
