@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "analysis/QtAnalysisDialogs.h"
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
-#include "estimation/FitReport.h"
-#include "estimation/HelixEstimate.h"
+#include "drivers/ProgramRunner.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/PrintingNote.h"
 #include "platform/ProgramName.h"
@@ -33,8 +33,11 @@ MainWindow::MainWindow(ProgramState& state, MainWindowServices services, QWidget
       state_(state),
       services_(services),
       commands_(state, *this, {services.messages, services.fileDialogs, services.dialogs}),
-      plot_(new display::PlotWidget(*state.store, state.plot)) {
+      plot_(new display::PlotWidget(*state.store, state.plot)),
+      ownAnalysisDialogs_(std::make_unique<analysis::QtAnalysisDialogs>(this)) {
     setObjectName("frmeditor");
+    useAnalysisDialogs(*ownAnalysisDialogs_);
+    services_.resultWindows.setAnalyzeHandler([this] { analysis_->VarselecAnalysis(); });
     setCentralWidget(plot_);
     plot_->installEventFilter(this);
     buildMenus();
@@ -98,19 +101,30 @@ void MainWindow::chooseFont(bool printerFonts) {
     }
 }
 
-// Fits the current spectrum on the five basis sets and shows the report.
-void MainWindow::leastSquareFit() {
-    store::SpectrumStore& store = *state_.store;
-    estimation::LeastSquaresFit(store, *state_.referenceSets, *state_.fitResults,
-                                state_.ResidueCount, services_.messages);
-    estimation::WriteFitReport(store, *state_.fitResults);
-    services_.resultWindows.OpenResultWindow(
-        (std::filesystem::path(store.ProgramDir) / "FIT.VAL").string(),
-        results::ResultWindowKind::AnalysisResults);
+void MainWindow::useAnalysisDialogs(analysis::AnalysisDialogs& dialogs) {
+    analysisDialogs_ = &dialogs;
+    analysis_ = std::make_unique<analysis::AnalysisCommands>(analysis::AnalysisContext{
+        *state_.store, *state_.referenceSets, *state_.fitResults, state_.ResidueCount,
+        state_.analysis, services_.messages, *analysisDialogs_, *this});
 }
 
-void MainWindow::helixFromEllipticity() {
-    estimation::CalculateFromEllipticity(*state_.store, state_.ResidueCount, services_.messages);
+void MainWindow::runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                            const std::string& workingFolder) {
+    drivers::RunAndWait(program, arguments, workingFolder);
+}
+
+void MainWindow::showResult(const std::string& path, results::ResultWindowKind window) {
+    services_.resultWindows.OpenResultWindow(path, window);
+}
+
+void MainWindow::closeResult(results::ResultWindowKind window) {
+    services_.resultWindows.CloseResultWindow(window);
+}
+
+// The F&it menu stays closed while an analysis program runs.
+void MainWindow::analysisRunning(bool running) {
+    analysisRunning_ = running;
+    commandsChanged();
 }
 
 void MainWindow::printBitmap() {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "analysis/AnalysisCommands.h"
+#include "analysis/AnalysisHost.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ProgramState.h"
 
@@ -32,7 +34,7 @@ struct MainWindowServices {
 };
 
 // frmeditor, the central window: the plot of the loaded spectra and the menu bar.
-class MainWindow : public QMainWindow, private MainWindowView {
+class MainWindow : public QMainWindow, private MainWindowView, private analysis::AnalysisHost {
     Q_OBJECT
   public:
     MainWindow(ProgramState& state, MainWindowServices services, QWidget* parent = nullptr);
@@ -44,6 +46,9 @@ class MainWindow : public QMainWindow, private MainWindowView {
     // The menu item of an object name (mnufileitem1, graphic9, ...), for the keyboard and tests.
     QAction* action(const QString& objectName) const;
     display::PlotWidget& plot() { return *plot_; }
+    // The dialogs of the analysis commands; the window shows its own unless given others.
+    void useAnalysisDialogs(analysis::AnalysisDialogs& dialogs);
+    analysis::AnalysisCommands& analysisCommands() { return *analysis_; }
 
     void printVector(int printSize);
     void printBitmap();
@@ -62,6 +67,12 @@ class MainWindow : public QMainWindow, private MainWindowView {
     void clearPlot() override;
     void commandsChanged() override;
 
+    void runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                    const std::string& workingFolder) override;
+    void showResult(const std::string& path, results::ResultWindowKind window) override;
+    void closeResult(results::ResultWindowKind window) override;
+    void analysisRunning(bool running) override;
+
     void buildMenus();
     void buildFileMenu();
     void buildSettingsMenu();
@@ -72,8 +83,6 @@ class MainWindow : public QMainWindow, private MainWindowView {
     void chooseColour(int item);
     void setDefaultColours();
     void chooseFont(bool printerFonts);
-    void leastSquareFit();
-    void helixFromEllipticity();
     void quit();
     void widenToScreen();
 
@@ -81,6 +90,10 @@ class MainWindow : public QMainWindow, private MainWindowView {
     MainWindowServices services_;
     FileCommands commands_;
     display::PlotWidget* plot_;
+    std::unique_ptr<analysis::AnalysisDialogs> ownAnalysisDialogs_;
+    analysis::AnalysisDialogs* analysisDialogs_;
+    std::unique_ptr<analysis::AnalysisCommands> analysis_;
+    bool analysisRunning_ = false;
     QMenu* fileMenu_ = nullptr;
     QMenu* coloursMenu_ = nullptr;
     QMenu* fitMenu_ = nullptr;

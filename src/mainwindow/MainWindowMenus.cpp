@@ -139,10 +139,12 @@ void MainWindow::buildFitMenu() {
     for (int k = 1; k <= 7; ++k) {
         addItem(fitMenu_, QString("graphic%1").arg(k), methods[k - 1]);
     }
-    connect(action("graphic1"), &QAction::triggered, this, [this] { leastSquareFit(); });
-    connect(action("graphic3"), &QAction::triggered, this, [this] { helixFromEllipticity(); });
     fitMenu_->addSeparator()->setObjectName("graphic8");
     addItem(fitMenu_, "graphic9", "&All methods");
+    for (int k : {1, 2, 3, 4, 5, 6, 7, 9}) {
+        connect(action(QString("graphic%1").arg(k)), &QAction::triggered, this,
+                [this, k] { analysis_->AnalysisMenuClick(k); });
+    }
 }
 
 void MainWindow::commandsChanged() {
@@ -152,7 +154,7 @@ void MainWindow::commandsChanged() {
     action("mnufileitem3")->setEnabled(states.copyToClipboard);
     action("mnufileitem4")->setEnabled(states.saveImage);
     action("mnusettingsitem2")->setEnabled(states.hideCursor);
-    fitMenu_->menuAction()->setEnabled(states.fitMenu);
+    fitMenu_->menuAction()->setEnabled(states.fitMenu && !analysisRunning_);
     action("graphic1")->setEnabled(states.leastSquareFit);
     correctionsMenu_->menuAction()->setEnabled(states.corrections);
     syncRecentEntries();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "analysis/AnalysisSettings.h"
 #include "display/PlotState.h"
 #include "estimation/LeastSquaresFit.h"
 #include "estimation/ReferenceSets.h"
@@ -23,6 +24,7 @@ struct ProgramState {
     RecentFiles recentFiles;
     CommandStates commands;
     results::SearchState search;
+    analysis::AnalysisSettings analysis;
 };
 
 }  // namespace tavrelion::mainwindow

@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <filesystem>
 
+#include "analysis/AnalysisTestFiles.h"
 #include "display/PlotWidget.h"
+#include "fakes/FakeAnalysis.h"
 #include "fakes/FakeDesktopDialogs.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeWindowServices.h"
@@ -17,6 +19,7 @@
 #include "results/ResultWindows.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -211,6 +214,61 @@ TEST_F(MainWindowTest, HelixFromEllipticityAsksAndTells) {
     ASSERT_EQ(messages.shown.size(), 2u);
     // -11061.6 at 222 nm, 129 residues: 100 * 11061.6 / (39500 * (1 - 2.57 / 129)) = 28.573
     EXPECT_EQ(messages.shown[1].text, "Alpha helix content in LYSO.TVR 28.573 %");
+}
+
+// A stand-in analysis program: a shell script that takes its time and leaves its output.
+void WriteScript(const std::filesystem::path& file, const std::string& commands) {
+    std::ofstream(file, std::ios::binary) << "#!/bin/sh\n" << commands << "\n";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+}
+
+TEST_F(MainWindowTest, AnalysisMenuStaysClosedWhileAProgramRuns) {
+    folder.write("weights.dat", "map");
+    WriteScript(folder.path() / "K2D.EXE",
+                "sleep 0.3\nprintf 'K2D\\r\\nALPHA 0.45\\r\\nBETA 0.12\\r\\nCOIL 0.43\\r\\n' > "
+                "TAUX.TXT");
+    open("LYSO.ASC");
+    QMenu* fit = window.findChild<QMenu*>("fit");
+    bool enabledDuringRun = true;
+    QTimer::singleShot(100, [&] { enabledDuringRun = fit->menuAction()->isEnabled(); });
+    window.action("graphic6")->trigger();
+
+    EXPECT_FALSE(enabledDuringRun);
+    EXPECT_TRUE(fit->menuAction()->isEnabled());
+    const auto& shown = resultWindows.window(results::ResultWindowKind::AnalysisResults);
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_NE(shown.editor().toPlainText().toStdString().find("ALPHA 0.45"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "LYSO.K2D"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "GD.DAT"));
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+}
+
+TEST_F(MainWindowTest, AnalyzeOfTheVarselecSolutionsWritesAndShowsTheList) {
+    testing_support::FakeAnalysisDialogs analysisDialogs;
+    window.useAnalysisDialogs(analysisDialogs);
+    folder.write("s.ori", testing_support::BasisFile());
+    std::string solutions = " Varselec, combination: test\r\n";
+    for (int n = 1; n <= 3; ++n) {
+        solutions +=
+            testing_support::SolutionLine(n, {0.3, 0.2, 0.0, 0.1, 0.4}, 1.0, {1, 2, 3}) + "\r\n";
+    }
+    folder.write("solutions.txt", solutions);
+    WriteScript(folder.path() / "varslc1.exe", "cp solutions.txt COMB2.OP");
+    open("LYSO.ASC");
+    window.action("graphic2")->trigger();
+    EXPECT_EQ(analysisDialogs.referenceChoices, 1);
+    auto& solutionsWindow = resultWindows.window(results::ResultWindowKind::AnalysisResults);
+    ASSERT_TRUE(solutionsWindow.isVisible());
+    QAction* analyze = solutionsWindow.findChild<QAction*>("mnuAnalyze");
+    ASSERT_TRUE(analyze->isVisible());
+    analyze->trigger();
+    EXPECT_EQ(analysisDialogs.contentBounds, 1);
+    const auto& list = resultWindows.window(results::ResultWindowKind::VarselecList);
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_NE(list.editor().toPlainText().toStdString().find("Number of points : 3"),
+              std::string::npos);
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+    resultWindows.CloseResultWindow(results::ResultWindowKind::VarselecList);
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsEverything) {

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisDialogs.h"
+#include "analysis/AnalysisHost.h"
+#include "analysis/AnalysisSettings.h"
+#include "estimation/LeastSquaresFit.h"
+#include "estimation/ReferenceSets.h"
+#include "platform/MessageService.h"
+#include "store/SpectrumStore.h"
+
+namespace tavrelion::analysis {
+
+// The entries of the F&it menu, by their index in the menu.
+enum AnalysisEntry : int {
+    LeastSquaresEntry = 1,
+    VarselecEntry = 2,
+    HelixEntry = 3,
+    Selcon2Entry = 4,
+    Selcon3Entry = 5,
+    K2dEntry = 6,
+    ContinEntry = 7,
+    AllMethodsEntry = 9,
+};
+
+struct AnalysisContext {
+    store::SpectrumStore& store;
+    const estimation::ReferenceSets& referenceSets;
+    estimation::FitResults& fitResults;
+    store::Int16& ResidueCount;
+    AnalysisSettings& settings;
+    platform::MessageService& messages;
+    AnalysisDialogs& dialogs;
+    AnalysisHost& host;
+};
+
+// The F&it menu's command handler: runs the chosen method on the current spectrum, or all the
+// file-producing methods one after the other with their summary file.
+class AnalysisCommands {
+  public:
+    explicit AnalysisCommands(const AnalysisContext& context) : c_(context) {}
+
+    // Runs the methods of the entry in the fixed order least squares, helix, SELCON2, SELCON3,
+    // K2D, CONTIN, Varselec. A missing program, a cancelled dialog or a failed program ends the
+    // command; a program that left no output is told by entry.
+    void AnalysisMenuClick(int index);
+
+    // The Varselec result analysis of the solutions file named by ResultFilePath, after the
+    // bounds dialog. Returns true when it wrote the list file.
+    bool VarselecAnalysis();
+
+    // The result files the last command wrote beside the spectrum file, in order.
+    const std::vector<std::string>& resultFiles() const { return resultFiles_; }
+    // Whether the last command ran all its methods to the end.
+    bool completed() const { return completed_; }
+
+  private:
+    using Method = bool (AnalysisCommands::*)(bool allMethods);
+
+    void runEntry(int index);
+    bool leastSquares(bool allMethods);
+    bool runVarselec(bool allMethods);
+    bool runSelcon2(bool allMethods);
+    bool runSelcon3(bool allMethods);
+    bool runK2d(bool allMethods);
+    bool runContin(bool allMethods);
+
+    bool present(const char* fileName, const char* absentText);
+    // Starts the program in the program folder once its old output is gone, then copies the new
+    // output beside the spectrum file under the extension given; returns that path.
+    std::string runProgram(const char* program, const std::vector<std::string>& arguments,
+                           const char* output, const char* extension);
+    void finish(bool allMethods, const std::string& result,
+                std::string (*summaryLine)(const std::filesystem::path&));
+    void show(const std::string& path, results::ResultWindowKind window);
+    void addResult(const std::string& path);
+    std::string programFile(const char* name) const;
+    std::string resultName(const char* extension) const;
+
+    AnalysisContext c_;
+    std::string spectrumFile_;  // taken when the command starts: results land beside it
+    std::string summary_;
+    std::vector<std::string> resultFiles_;
+    bool completed_ = false;
+};
+
+}  // namespace tavrelion::analysis

@@ -1,0 +1,90 @@
+#include "batch/BatchAnswers.h"
+
+#include <cstdio>
+
+#include "analysis/ContentBoundsModel.h"
+#include "analysis/ReferenceChoiceModel.h"
+#include "analysis/SelconSettingsModel.h"
+#include "spectrumio/UnitDialogModel.h"
+
+namespace tavrelion::batch {
+namespace {
+
+std::string Text(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+}  // namespace
+
+void BatchAnswers::tell(const std::string& text) {
+    err_ << fileName_ << ": " << text << '\n';
+}
+
+void BatchAnswers::showMessage(const std::string& text, platform::MessageIcon) {
+    tell(text);
+}
+
+// Questions (the 15-slot question does not arise: each file has a new set) are answered No.
+bool BatchAnswers::askYesNo(const std::string& text, bool) {
+    tell(text + " - No");
+    return false;
+}
+
+// The only text asked for is the number of residues; the options make sure it is there.
+std::string BatchAnswers::askText(const std::string&, const std::string&) {
+    return options_.residues ? std::to_string(*options_.residues) : std::string("0");
+}
+
+void BatchAnswers::showUnitDialog(spectrumio::UnitDialogModel& model) {
+    if (!options_.cellWidth || !options_.concentration) {
+        tell(
+            "the values of this file must be converted to mean residue ellipticity: give "
+            "--cell-width and --concentration");
+        model.cancel();
+        return;
+    }
+    model.valid(Text(*options_.concentration), Text(*options_.cellWidth));
+}
+
+void BatchAnswers::showReferenceChoice(analysis::ReferenceChoiceModel& model) {
+    if (!options_.varselecProteins.empty()) {
+        std::vector<bool> selected(model.selected().size(), false);
+        for (int protein : options_.varselecProteins) {
+            if (protein >= 1 && static_cast<std::size_t>(protein) <= selected.size()) {
+                selected[static_cast<std::size_t>(protein - 1)] = true;
+            }
+        }
+        model.selectionChanged(selected);
+    }
+    if (options_.varselecRemove) {
+        model.removeTextChanged(std::to_string(*options_.varselecRemove));
+    }
+    model.ok();
+}
+
+void BatchAnswers::showSelconSettings(analysis::SelconSettingsModel& model) {
+    if (options_.selconModel) {
+        model.chooseModel(*options_.selconModel);
+    }
+    if (options_.selconIterations) {
+        model.iterationTextChanged(std::to_string(*options_.selconIterations));
+    }
+    if (options_.selconTolerance) {
+        model.toleranceBarMoved(*options_.selconTolerance);
+    }
+    model.valid();
+}
+
+void BatchAnswers::showContentBounds(analysis::ContentBoundsModel& model) {
+    if (options_.contentMin) {
+        model.minTextChanged(std::to_string(*options_.contentMin));
+    }
+    if (options_.contentMax) {
+        model.maxTextChanged(std::to_string(*options_.contentMax));
+    }
+    model.ok();
+}
+
+}  // namespace tavrelion::batch

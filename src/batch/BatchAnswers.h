@@ -1,0 +1,46 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "analysis/AnalysisDialogs.h"
+#include "batch/BatchOptions.h"
+#include "platform/DialogPresenter.h"
+#include "platform/MessageService.h"
+#include "spectrumio/LoadListener.h"
+
+namespace tavrelion::batch {
+
+// Plays the user for a batch run: every message goes to the error stream with the file's name
+// in front, every dialog is answered from the options.
+class BatchAnswers : public platform::MessageService,
+                     public platform::DialogPresenter,
+                     public analysis::AnalysisDialogs,
+                     public spectrumio::LoadListener {
+  public:
+    BatchAnswers(const BatchOptions& options, std::ostream& err) : options_(options), err_(err) {}
+
+    // The name put before each message.
+    void setFileName(const std::string& name) { fileName_ = name; }
+
+    void showMessage(const std::string& text, platform::MessageIcon icon) override;
+    bool askYesNo(const std::string& text, bool noIsDefault) override;
+    std::string askText(const std::string& prompt, const std::string& proposedAnswer) override;
+
+    void showUnitDialog(spectrumio::UnitDialogModel& model) override;
+
+    void showReferenceChoice(analysis::ReferenceChoiceModel& model) override;
+    void showSelconSettings(analysis::SelconSettingsModel& model) override;
+    void showContentBounds(analysis::ContentBoundsModel& model) override;
+
+    void spectrumStored(spectrumio::CorrectionsMenu) override {}
+
+  private:
+    void tell(const std::string& text);
+
+    const BatchOptions& options_;
+    std::ostream& err_;
+    std::string fileName_;
+};
+
+}  // namespace tavrelion::batch

@@ -1,0 +1,263 @@
+#include "analysis/AnalysisCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "AnalysisTestFiles.h"
+#include "fakes/FakeAnalysis.h"
+#include "fakes/FakeServices.h"
+#include "fakes/TemporaryFolder.h"
+
+namespace tavrelion::analysis {
+namespace {
+
+namespace fs = std::filesystem;
+using results::ResultWindowKind;
+using testing_support::BasisFile;
+using testing_support::CrLf;
+using testing_support::FakeAnalysisDialogs;
+using testing_support::FakeAnalysisHost;
+using testing_support::FakeMessages;
+using testing_support::ReadBytes;
+using testing_support::SolutionLine;
+using testing_support::TemporaryFolder;
+
+const fs::path SourceFolder = TAVRELION_SOURCE_DIR;
+
+class AnalysisCommandsTest : public ::testing::Test {
+  protected:
+    AnalysisCommandsTest() {
+        store_.ProgramDir = programFolder_.path().string();
+        store::SetStartupTables(store_);
+        for (const char* file : {"selcon2.exe", "selcon3_mod.exe", "K2D.EXE", "weights.dat",
+                                 "CONTIN.EXE", "varslc1.exe", "ssdata.p2", "ssdata.ks"}) {
+            programFolder_.write(file, std::string("data of ") + file);
+        }
+        programFolder_.write("s.ori", BasisFile());
+        FakeMessages quiet;
+        estimation::LoadReferenceSets((SourceFolder / "data").string(), sets_, quiet);
+        loadSpectrum("LYSO.ASC");
+        host_.engines = testing_support::FakeEngines();
+    }
+
+    // A lysozyme-like spectrum from 178 to 260 nm in the data folder.
+    void loadSpectrum(const std::string& name) {
+        store_.SpectrumFileName = (dataFolder_.path() / name).string();
+        store_.FirstWavelength = 178;
+        store_.LastWavelength = 260;
+        store_.PointCount = 83;
+        store_.RawPointCount = 83;
+        for (int i = 1; i <= store_.PointCount; ++i) {
+            const int w = 177 + i;
+            store_.SpectrumWavelength(i) = static_cast<store::Int16>(w);
+            store_.SpectrumValue(i) = w > 240 ? 0.0 : -8000.0 + 300.0 * std::abs(w - 200);
+        }
+    }
+
+    void click(int index) { commands_.AnalysisMenuClick(index); }
+    fs::path result(const char* extension) const {
+        return dataFolder_.path() / (std::string("LYSO") + extension);
+    }
+
+    TemporaryFolder programFolder_;
+    TemporaryFolder dataFolder_;
+    store::SpectrumStore store_;
+    estimation::ReferenceSets sets_;
+    estimation::FitResults fit_;
+    store::Int16 residues_ = 0;
+    AnalysisSettings settings_;
+    FakeMessages messages_;
+    FakeAnalysisDialogs dialogs_;
+    FakeAnalysisHost host_;
+    AnalysisCommands commands_{
+        {store_, sets_, fit_, residues_, settings_, messages_, dialogs_, host_}};
+};
+
+TEST_F(AnalysisCommandsTest, AllMethodsRunsEveryProgramAndWritesTheSummary) {
+    click(AllMethodsEntry);
+
+    EXPECT_EQ(host_.programsRun(),
+              (std::vector<std::string>{"selcon2.exe", "selcon3_mod.exe", "K2D.EXE", "CONTIN.EXE",
+                                        "varslc1.exe"}));
+    for (const auto& run : host_.runs) {
+        EXPECT_TRUE(run.menuClosed) << run.program;
+        EXPECT_EQ(run.folder, store_.ProgramDir);
+        EXPECT_EQ(fs::path(run.program).parent_path(), programFolder_.path());
+    }
+    EXPECT_EQ(host_.runs[0].arguments, std::vector<std::string>{"CON"});
+    EXPECT_TRUE(host_.runs[2].arguments.empty());
+    EXPECT_FALSE(host_.running);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(commands_.completed());
+
+    const std::string summary = ReadBytes(result(".SUM"));
+    const std::string header =
+        std::string(26, ' ') + "HELIX  BETA  TURN   PP2    OTHERS  F-Sum CDRMS\r\n";
+    ASSERT_EQ(summary.rfind(header, 0), 0u);
+    EXPECT_NE(summary.find("\r\n Fasman"), std::string::npos);
+    EXPECT_NE(summary.find("\r\n Self Consistent Method  0.30 0.20 0.10 0.40\r\n"
+                           " Self Selcon3    Method  0.31 0.21 0.11 0.37 \r\n"
+                           " K2D method " +
+                           std::string(14, ' ') + "0.45   0.12" + std::string(17, ' ') +
+                           "0.43\r\n CONTIN method            0.333  0.222" + std::string(16, ' ') +
+                           " 0.444\r\n Varselec              35.00  20.0 0.00 10.0" +
+                           std::string(9, ' ') + " 35.00 : 100 "),
+              std::string::npos)
+        << summary;
+    EXPECT_EQ(summary.substr(summary.size() - 2), "0 ");  // the Varselec line has no line end
+
+    // The SELCON2 result names its model; the list and the summary are shown.
+    EXPECT_NE(ReadBytes(result(".SCM")).find("Original data (pp2)\r\n"), std::string::npos);
+    ASSERT_EQ(host_.shown.size(), 2u);
+    EXPECT_EQ(host_.shown[0].path, result(".LST").string());
+    EXPECT_EQ(host_.shown[0].window, ResultWindowKind::VarselecList);
+    EXPECT_EQ(host_.shown[1].path, result(".SUM").string());
+    EXPECT_EQ(host_.shown[1].window, ResultWindowKind::AnalysisResults);
+    EXPECT_EQ(store_.ResultFilePath, result(".SUM").string());
+    EXPECT_EQ(commands_.resultFiles(),
+              (std::vector<std::string>{result(".SCM").string(), result(".SC3").string(),
+                                        result(".K2D").string(), result(".CNT").string(),
+                                        result(".OUT").string(), result(".LST").string(),
+                                        result(".SUM").string()}));
+}
+
+TEST_F(AnalysisCommandsTest, AllMethodsStopsAfterTheLeastSquaresPart) {
+    // selcon2.exe missing: its message, nothing else runs, the summary is not shown.
+    fs::remove(programFolder_.path() / "selcon2.exe");
+    click(AllMethodsEntry);
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"Self consistent program (selcon2.exe) is absent in the " +
+                                       store_.ProgramDir + " directory"});
+    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_TRUE(host_.shown.empty());
+    EXPECT_FALSE(commands_.completed());
+    const std::string summary = ReadBytes(result(".SUM"));
+    EXPECT_NE(summary.find("Yang"), std::string::npos);
+    EXPECT_EQ(summary.find("Self"), std::string::npos);
+
+    // The SELCON2 dialog cancelled: the same end, without a message.
+    programFolder_.write("selcon2.exe", "back");
+    messages_.shown.clear();
+    dialogs_.acceptSelcon = false;
+    click(AllMethodsEntry);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_EQ(ReadBytes(result(".SUM")), summary);
+}
+
+TEST_F(AnalysisCommandsTest, ProgramLeavingNoOutputIsToldByEntry) {
+    host_.engines.erase("K2D.EXE");
+    host_.engines.erase("selcon3_mod.exe");
+    host_.engines.erase("CONTIN.EXE");
+    // An earlier run's output must not pass for this run's.
+    programFolder_.write("protein.ssc", "  Fractions: old result #\r\n");
+    click(Selcon3Entry);
+    EXPECT_EQ(messages_.texts(), std::vector<std::string>{"Error in Self consistent program"});
+    EXPECT_FALSE(fs::exists(result(".SC3")));
+    click(K2dEntry);
+    EXPECT_EQ(messages_.texts().back(), "Error in the K2D.exe program");
+    messages_.shown.clear();
+    click(ContinEntry);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(host_.shown.empty());
+
+    // Within All methods the failure ends the command quietly before CONTIN and Varselec.
+    click(AllMethodsEntry);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(host_.programsRun().back(), "selcon3_mod.exe");
+    EXPECT_TRUE(host_.shown.empty());
+    EXPECT_FALSE(commands_.completed());
+}
+
+TEST_F(AnalysisCommandsTest, SingleMethodsShowTheirResultBesideTheSpectrum) {
+    click(Selcon2Entry);
+    click(K2dEntry);
+    click(ContinEntry);
+    click(LeastSquaresEntry);
+    ASSERT_EQ(host_.shown.size(), 4u);
+    EXPECT_EQ(host_.shown[0].path, result(".SCM").string());
+    EXPECT_EQ(host_.shown[1].path, result(".K2D").string());
+    EXPECT_EQ(host_.shown[2].path, result(".CNT").string());
+    EXPECT_EQ(host_.shown[3].path, (programFolder_.path() / "FIT.VAL").string());
+    EXPECT_EQ(ReadBytes(result(".K2D")), ReadBytes(programFolder_.path() / "TAUX.TXT"));
+    EXPECT_EQ(store_.ResultFilePath, result(".CNT").string());
+    EXPECT_TRUE(fs::exists(programFolder_.path() / "GD.DAT"));
+    EXPECT_TRUE(fs::exists(programFolder_.path() / "CONTIN.IN"));
+    EXPECT_EQ(ReadBytes(programFolder_.path() / "ssdata"), "data of ssdata.p2");
+}
+
+TEST_F(AnalysisCommandsTest, ResultsLandBesideTheSpectrumTheCommandStartedOn) {
+    host_.duringRun = [this] { loadSpectrum("OTHER.ASC"); };
+    click(AllMethodsEntry);
+    EXPECT_TRUE(fs::exists(result(".SUM")));
+    EXPECT_TRUE(fs::exists(result(".CNT")));
+    EXPECT_TRUE(fs::exists(result(".LST")));
+    EXPECT_FALSE(fs::exists(dataFolder_.path() / "OTHER.SUM"));
+    EXPECT_FALSE(fs::exists(dataFolder_.path() / "OTHER.SC3"));
+}
+
+TEST_F(AnalysisCommandsTest, MissingStructureDataOfTheChosenModelIsReported) {
+    programFolder_.write("ssdata", "left over from another model");
+    dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(3); };
+    click(Selcon2Entry);
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"Self consistent data file (ssdata.hj) is absent in the " +
+                                       store_.ProgramDir + " directory"});
+    EXPECT_TRUE(host_.runs.empty());
+
+    dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(2); };
+    click(Selcon2Entry);
+    EXPECT_EQ(ReadBytes(programFolder_.path() / "ssdata"), "data of ssdata.ks");
+    const std::string scm = ReadBytes(result(".SCM"));
+    EXPECT_EQ(scm.substr(scm.size() - 22), "Kabsch & Sander data\r\n");
+}
+
+TEST_F(AnalysisCommandsTest, VarselecShowsItsSolutionsAndAnalyzeWritesTheList) {
+    click(VarselecEntry);
+    EXPECT_EQ(dialogs_.referenceChoices, 1);
+    ASSERT_EQ(host_.shown.size(), 1u);
+    EXPECT_EQ(host_.shown[0].path, result(".OUT").string());
+    EXPECT_EQ(settings_.ReferenceName.size(), 33u);
+    EXPECT_EQ(settings_.ReferenceName[32], "Protein number 33");
+    EXPECT_TRUE(fs::exists(programFolder_.path() / "comctl.dta"));
+
+    EXPECT_TRUE(commands_.VarselecAnalysis());
+    EXPECT_EQ(settings_.bounds.ContentMin, 10);
+    EXPECT_EQ(settings_.bounds.ContentMax, 110);
+    EXPECT_EQ(host_.shown.back().path, result(".LST").string());
+    EXPECT_NE(ReadBytes(result(".LST")).find("Number of points : 2\r\n"), std::string::npos);
+
+    // Cancelled bounds touch nothing.
+    fs::remove(result(".LST"));
+    dialogs_.acceptBounds = false;
+    EXPECT_FALSE(commands_.VarselecAnalysis());
+    EXPECT_FALSE(fs::exists(result(".LST")));
+}
+
+TEST_F(AnalysisCommandsTest, VarselecStopsWithoutASpectrumOrWithTooFewProteins) {
+    store_.PointCount = 0;
+    click(VarselecEntry);
+    EXPECT_EQ(dialogs_.referenceChoices, 1);
+    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_TRUE(messages_.shown.empty());
+
+    loadSpectrum("LYSO.ASC");
+    dialogs_.changeReferences = [](ReferenceChoiceModel& model) {
+        std::vector<bool> two(33, false);
+        two[0] = two[1] = true;
+        model.selectionChanged(two);
+        model.removeTextChanged("2");
+    };
+    click(VarselecEntry);
+    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_EQ(messages_.shown.size(), 1u);
+
+    // Without s.ori the program is reported as failed.
+    dialogs_.changeReferences = nullptr;
+    messages_.shown.clear();
+    fs::remove(programFolder_.path() / "s.ori");
+    click(VarselecEntry);
+    EXPECT_EQ(messages_.texts(), std::vector<std::string>{"Error in R.Tamsin program Varselec"});
+}
+
+}  // namespace
+}  // namespace tavrelion::analysis

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeAnalysis.h"
+
+namespace tavrelion::testing_support {
+
+inline std::string CrLf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+// s.ori: 33 proteins, each a name line and 83 data lines.
+inline std::string BasisFile() {
+    std::vector<std::string> lines;
+    for (int p = 1; p <= 33; ++p) {
+        lines.push_back("Protein number " + std::to_string(p));
+        for (int w = 178; w <= 260; ++w) {
+            lines.push_back(w <= 240 ? "  -1.50000" : "  no data");
+        }
+    }
+    return CrLf(lines);
+}
+
+// One solution line of a Varselec solutions file as the list analysis reads it: the
+// combination number in 8 characters, the five fractions from column 10 in fields of 6, the
+// total at column 42 and the proteins used from column 63, three characters each.
+inline std::string SolutionLine(int number, const std::vector<double>& fractions, double total,
+                                const std::vector<int>& proteins) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%8d ", number);
+    std::string line = buffer;
+    for (double fraction : fractions) {
+        std::snprintf(buffer, sizeof buffer, "%6.3f", fraction);
+        line += buffer;
+    }
+    line += "       ";  // columns 40..41 and the blank before the total
+    line.resize(41, ' ');
+    std::snprintf(buffer, sizeof buffer, "%5.3f", total);
+    line += buffer;
+    line.resize(62, ' ');
+    for (int protein : proteins) {
+        std::snprintf(buffer, sizeof buffer, "%2d ", protein);
+        line += buffer;
+    }
+    return line;
+}
+
+namespace fs = std::filesystem;
+
+inline void Write(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Small stand-ins for the five programs: each writes an output with the lines the summary reads.
+inline std::map<std::string, FakeAnalysisHost::Engine> FakeEngines() {
+    std::map<std::string, FakeAnalysisHost::Engine> engines;
+    engines["selcon2.exe"] = [](const fs::path& folder) {
+        Write(folder / "output", CrLf({"SELCON2", " Average solution from above set",
+                                       "123456789 0.30 0.20 0.10 0.40#"}));
+    };
+    engines["selcon3_mod.exe"] = [](const fs::path& folder) {
+        Write(folder / "protein.ssc", CrLf({"SELCON3", "  Fractions: 0.31 0.21 0.11 0.37 #"}));
+    };
+    engines["K2D.EXE"] = [](const fs::path& folder) {
+        Write(folder / "TAUX.TXT", CrLf({"K2D", "ALPHA 0.45", "BETA  0.12", "COIL  0.43"}));
+    };
+    engines["CONTIN.EXE"] = [](const fs::path& folder) {
+        std::string fractions(60, ' ');
+        fractions.replace(2, 8, "FRACTION");
+        fractions.replace(23, 6, " 0.333");
+        fractions.replace(37, 5, "0.222");
+        fractions.replace(50, 6, " 0.444");
+        Write(folder / "CONTIN.CNT", CrLf({"CONTIN", "++  CHOSEN SOLUTION  ", fractions}));
+    };
+    engines["varslc1.exe"] = [](const fs::path& folder) {
+        std::vector<int> proteins;
+        for (int p = 3; p <= 33; ++p)
+            proteins.push_back(p);
+        Write(folder / "COMB2.OP",
+              CrLf({" Varselec, combination: 33 proteins",
+                    SolutionLine(1, {0.40, 0.20, 0.0, 0.10, 0.30}, 1.0, proteins),
+                    SolutionLine(2, {0.30, 0.20, 0.0, 0.10, 0.40}, 1.0, proteins)}));
+    };
+    return engines;
+}
+
+}  // namespace tavrelion::testing_support

@@ -1,0 +1,169 @@
+#include "analysis/VarselecList.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "AnalysisTestFiles.h"
+#include "fakes/TemporaryFolder.h"
+#include "store/BasicError.h"
+#include "store/SpectrumStore.h"
+
+namespace tavrelion::analysis {
+namespace {
+
+using testing_support::BasisFile;
+using testing_support::CrLf;
+using testing_support::ReadBytes;
+using testing_support::SolutionLine;
+using testing_support::TemporaryFolder;
+
+std::vector<int> AllBut(const std::vector<int>& removed) {
+    std::vector<int> proteins;
+    for (int p = 1; p <= 33; ++p) {
+        if (std::find(removed.begin(), removed.end(), p) == removed.end())
+            proteins.push_back(p);
+    }
+    return proteins;
+}
+
+class VarselecListTest : public ::testing::Test {
+  protected:
+    VarselecListTest() {
+        store::SetStartupTables(store_);
+        folder_.write("s.ori", BasisFile());
+    }
+
+    int analyse(const std::vector<std::string>& solutionLines, int low = 10, int high = 110) {
+        VarselecListRequest request;
+        request.solutions = folder_.write("LYSO.OUT", CrLf(solutionLines));
+        request.basis = folder_.path() / "s.ori";
+        request.list = folder_.path() / "LYSO.LST";
+        request.contentMin = low;
+        request.contentMax = high;
+        request.labels = &store_.StructureLabel;
+        return WriteVarselecList(request);
+    }
+
+    std::string list() const { return ReadBytes(folder_.path() / "LYSO.LST"); }
+    std::string protein(int i) const {
+        std::string name = "Protein number " + std::to_string(i);
+        name.resize(37, ' ');
+        return std::string("Protein : ") + (i < 10 ? " " : "") + std::to_string(i) + " " + name;
+    }
+
+    store::SpectrumStore store_;
+    TemporaryFolder folder_;
+};
+
+TEST_F(VarselecListTest, ListFileOfTwoAcceptedSolutions) {
+    const std::vector<std::string> solutions = {
+        " Varselec solutions, combination: 33 proteins, 2 removed",
+        "",
+        SolutionLine(1, {0.30, 0.20, 0.0, 0.10, 0.40}, 1.0, AllBut({1, 2})),
+        SolutionLine(2, {0.40, 0.10, 0.0, 0.20, 0.30}, 1.0, AllBut({1, 3})),
+        SolutionLine(3, {0.90, 0.90, 0.0, 0.90, 0.90}, 3.6, AllBut({2, 3})),
+    };
+    EXPECT_EQ(analyse(solutions), 2);
+
+    std::vector<std::string> expected = {
+        (folder_.path() / "LYSO.OUT").string(),
+        "",
+        " Results for VARSELEC fit program",
+        "",
+        "   Helix = 35.00 %+- 5.00",
+        "AP sheet = 15.00 %+- 5.00",
+        "PP sheet = 0.00 %+- 0.00",
+        "    Turn = 15.00 %+- 5.00",
+        "   Other = 35.00 %+- 5.00",
+        "Averaged total content is : 100",
+        "Number of points : 2",
+        "",
+        "========================== Criterion ========================",
+        "Average content must be comprised between  10 and 110",
+        "======================= Unsorted list =======================",
+    };
+    // Protein 1 takes part in no accepted solution; 2 and 3 in one each; the others in both.
+    std::vector<std::string> unsorted;
+    for (int i = 1; i <= 33; ++i) {
+        const int presence = i == 1 ? 0 : (i <= 3 ? 1 : 2);
+        unsorted.push_back(protein(i) + (presence == 0 ? " REMOVED from list"
+                                                       : "is present " + std::to_string(presence) +
+                                                             " times over  2"));
+    }
+    expected.insert(expected.end(), unsorted.begin(), unsorted.end());
+    expected.push_back("");
+    expected.push_back("============== Sorted list by order of removal ==============");
+    std::vector<std::string> sorted = {unsorted[0], unsorted[1], unsorted[2]};
+    sorted.insert(sorted.end(), unsorted.begin() + 3, unsorted.end());
+    expected.insert(expected.end(), sorted.begin(), sorted.end());
+    expected.push_back("=============================================================");
+    EXPECT_EQ(list(), CrLf(expected));
+}
+
+TEST_F(VarselecListTest, BoundsAreInclusiveAndBlankTotalsCountAsZero) {
+    const auto line = [](int n, double total) {
+        return SolutionLine(n, {0.5, 0.1, 0.0, 0.1, 0.2}, total, AllBut({}));
+    };
+    std::string blankTotal = line(3, 1.0);
+    blankTotal.replace(41, 5, "     ");
+    // 0.5 and 1.25 lie on the bounds 50 and 125; 1.26 and the blank total do not.
+    EXPECT_EQ(analyse({line(1, 0.5), line(2, 1.25), blankTotal, line(4, 1.26)}, 50, 125), 2);
+    EXPECT_EQ(analyse({line(1, 0.5), blankTotal}, 0, 125), 2);
+    // 0.995 is 99.5 %, within 10..110; 1.115 is not.
+    EXPECT_EQ(analyse({line(1, 0.995), line(2, 1.115)}), 1);
+}
+
+TEST_F(VarselecListTest, TrailerLinesAreCandidatesToo) {
+    std::string trailer = "End of the run";
+    trailer.resize(41, ' ');
+    trailer += "1.000";
+    EXPECT_EQ(analyse({"header", SolutionLine(1, {0.3, 0.2, 0, 0.1, 0.4}, 1.0, AllBut({})), trailer,
+                       "last line"}),
+              2);
+}
+
+TEST_F(VarselecListTest, NoAcceptedSolutionStillWritesACompleteList) {
+    EXPECT_EQ(analyse({SolutionLine(1, {0.3, 0.2, 0, 0.1, 0.4}, 1.0, AllBut({})),
+                       SolutionLine(2, {0.3, 0.2, 0, 0.1, 0.4}, 1.0, AllBut({}))},
+                      120, 130),
+              0);
+    const std::string text = list();
+    EXPECT_NE(text.find("\r\n\r\nAveraged total content is : 000\r\nNumber of points : 0\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("Helix"), std::string::npos);
+    EXPECT_NE(text.find(protein(33) + " REMOVED from list\r\n="), std::string::npos);
+}
+
+TEST_F(VarselecListTest, SolutionsFileWithoutTwoLinesEndsAfterTheHeader) {
+    const std::string header =
+        (folder_.path() / "LYSO.OUT").string() + "\r\n\r\n Results for VARSELEC fit program\r\n";
+    EXPECT_THROW(analyse({"no solution here", "nor here"}), store::BasicError);
+    EXPECT_EQ(list(), header);
+    EXPECT_THROW(analyse({"header", SolutionLine(1, {0.3, 0.2, 0, 0.1, 0.4}, 1.0, AllBut({}))}),
+                 store::BasicError);
+    EXPECT_EQ(list(), header);
+    std::filesystem::remove(folder_.path() / "s.ori");
+    EXPECT_THROW(analyse({"a", "b"}), store::BasicError);
+}
+
+TEST(ShellSortByCount, ReproducesTheOrderOfDiminishingGaps) {
+    // Equal counts keep the order the gaps leave, which is not the order of a stable sort.
+    std::vector<long> count = {0, 1, 0, 0, 0, 0};
+    std::vector<std::string> line = {"", "a", "b", "c", "d", "e"};
+    ShellSortByCount(5, count, line);
+    EXPECT_EQ(line, (std::vector<std::string>{"", "c", "b", "e", "d", "a"}));
+    EXPECT_EQ(count, (std::vector<long>{0, 0, 0, 0, 0, 1}));
+
+    std::vector<long> many(34);
+    std::vector<std::string> names(34);
+    for (int i = 1; i <= 33; ++i) {
+        many[static_cast<std::size_t>(i)] = (i * 7) % 5;
+        names[static_cast<std::size_t>(i)] = std::to_string(i);
+    }
+    ShellSortByCount(33, many, names);
+    EXPECT_TRUE(std::is_sorted(many.begin() + 1, many.end()));
+}
+
+}  // namespace
+}  // namespace tavrelion::analysis

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "analysis/AnalysisTestFiles.h"
+#include "batch/BatchOptions.h"
+#include "batch/BatchRun.h"
+#include "fakes/TemporaryFolder.h"
+
+namespace tavrelion::batch {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::BasisFile;
+using testing_support::FakeEngines;
+using testing_support::TemporaryFolder;
+
+const fs::path SourceFolder = TAVRELION_SOURCE_DIR;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(BatchOptions, DefaultsAndEveryOption) {
+    const BatchOptions plain = ParseBatchOptions({"LYSO.ASC"});
+    EXPECT_EQ(plain.menuEntry, 9);
+    EXPECT_EQ(plain.files, std::vector<std::string>{"LYSO.ASC"});
+    EXPECT_FALSE(plain.residues.has_value());
+
+    const BatchOptions all = ParseBatchOptions({"--method",
+                                                "selcon2",
+                                                "--program-dir",
+                                                "/opt/t",
+                                                "--residues",
+                                                "129",
+                                                "--cell-width",
+                                                "1",
+                                                "--concentration",
+                                                "0.001",
+                                                "--selcon-model",
+                                                "2",
+                                                "--selcon-iterations",
+                                                "20",
+                                                "--selcon-tolerance",
+                                                "5",
+                                                "--varselec-remove",
+                                                "3",
+                                                "--varselec-proteins",
+                                                "1-3,7,30-33",
+                                                "--content-min",
+                                                "0",
+                                                "--content-max",
+                                                "150",
+                                                "A.ASC",
+                                                "B.JCD"});
+    EXPECT_EQ(all.menuEntry, 4);
+    EXPECT_EQ(all.programDir, "/opt/t");
+    EXPECT_EQ(*all.residues, 129);
+    EXPECT_DOUBLE_EQ(*all.concentration, 0.001);
+    EXPECT_EQ(*all.selconModel, 2);
+    EXPECT_EQ(all.varselecProteins, (std::vector<int>{1, 2, 3, 7, 30, 31, 32, 33}));
+    EXPECT_EQ(*all.contentMin, 0);
+    EXPECT_EQ(all.files.size(), 2u);
+
+    const std::string help = BatchHelpText();
+    for (const char* option :
+         {"--method", "--program-dir", "--residues", "--cell-width", "--concentration",
+          "--selcon-model", "--selcon-iterations", "--selcon-tolerance", "--varselec-remove",
+          "--varselec-proteins", "--content-min", "--content-max", "--help"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+}
+
+TEST(BatchOptions, MistakesNameTheOption) {
+    const auto mistake = [](std::vector<std::string> arguments) {
+        try {
+            ParseBatchOptions(arguments);
+        } catch (const std::invalid_argument& error) {
+            return std::string(error.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(mistake({}), "no spectrum file given");
+    EXPECT_NE(mistake({"--method", "cdsstr", "A"}).find("--method"), std::string::npos);
+    EXPECT_NE(mistake({"--selcon-model", "5", "A"}).find("from 1 to 4"), std::string::npos);
+    EXPECT_NE(mistake({"--residues", "12x", "A"}).find("--residues"), std::string::npos);
+    EXPECT_NE(mistake({"--varselec-proteins", "0-40", "A"}).find("--varselec-proteins"),
+              std::string::npos);
+    EXPECT_EQ(mistake({"A", "--residues"}), "--residues needs a value");
+    EXPECT_NE(mistake({"--cell-width", "1", "A"}).find("go together"), std::string::npos);
+    EXPECT_EQ(mistake({"--frobnicate", "1", "A"}), "unknown option --frobnicate");
+}
+
+class BatchRunTest : public ::testing::Test {
+  protected:
+    BatchRunTest() {
+        for (const char* file : {"selcon2.exe", "selcon3_mod.exe", "K2D.EXE", "weights.dat",
+                                 "CONTIN.EXE", "varslc1.exe", "ssdata.p2"}) {
+            program_.write(file, "stand-in");
+        }
+        program_.write("s.ori", BasisFile());
+        fs::copy_file(SourceFolder / "data" / "DATA.CD", program_.path() / "DATA.CD");
+        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD"}) {
+            fs::copy_file(SourceFolder / "samples" / sample, data_.path() / sample);
+        }
+    }
+
+    int run(std::vector<std::string> arguments) {
+        const BatchOptions options = ParseBatchOptions(arguments);
+        const auto engines = FakeEngines();
+        BatchServices services{[&](const std::string& program, const std::vector<std::string>&,
+                                   const std::string& folder) {
+                                   const auto engine =
+                                       engines.find(fs::path(program).filename().string());
+                                   if (engine != engines.end())
+                                       engine->second(folder);
+                               },
+                               out_, err_};
+        return RunBatch(options, program_.path().string(), services);
+    }
+    std::string file(const char* name) const { return (data_.path() / name).string(); }
+
+    TemporaryFolder program_;
+    TemporaryFolder data_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(BatchRunTest, AllMethodsListsEveryResultFileBesideTheSpectrum) {
+    EXPECT_EQ(run({file("LYSO.ASC")}), 0) << err_.str();
+    std::vector<std::string> expected;
+    for (const char* extension : {".FIT", ".SCM", ".SC3", ".K2D", ".CNT", ".OUT", ".LST", ".SUM"}) {
+        expected.push_back(file("LYSO") + extension);
+        EXPECT_TRUE(fs::exists(expected.back())) << extension;
+    }
+    EXPECT_EQ(Lines(out_.str()), expected);
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(BatchRunTest, EachMethodAndItsAnswers) {
+    EXPECT_EQ(run({"--method", "lsq", file("LYSO.ASC")}), 0);
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("LYSO.FIT")});
+    EXPECT_EQ(testing_support::ReadBytes(file("LYSO.FIT")),
+              testing_support::ReadBytes(program_.path() / "FIT.VAL"));
+
+    out_.str("");
+    EXPECT_EQ(run({"--method", "varselec", "--varselec-proteins", "1-30", "--varselec-remove", "1",
+                   file("LYSO.ASC")}),
+              0);
+    EXPECT_EQ(Lines(out_.str()), (std::vector<std::string>{file("LYSO.OUT"), file("LYSO.LST")}));
+    EXPECT_NE(
+        testing_support::ReadBytes(program_.path() / "comctl.dta").find("   30   29      1     30"),
+        std::string::npos);
+
+    out_.str("");
+    EXPECT_EQ(run({"--method", "helix", "--residues", "129", file("LYSO.ASC")}), 0);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_NE(err_.str().find(file("LYSO.ASC") + ": Alpha helix content in LYSO.ASC "),
+              std::string::npos);
+}
+
+TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
+    // Myoglobin in Delta A needs the cell and the concentration; cytochrome c loads.
+    EXPECT_EQ(run({"--method", "k2d", file("MYOG_DA.ASC"), file("CYTC.JCD")}), 1);
+    const std::string messages = err_.str();
+    EXPECT_NE(messages.find("[1/2] " + file("MYOG_DA.ASC")), std::string::npos);
+    EXPECT_NE(messages.find(file("MYOG_DA.ASC") + ": the values of this file must be converted"),
+              std::string::npos);
+    EXPECT_NE(messages.find("[2/2] " + file("CYTC.JCD")), std::string::npos);
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("CYTC.K2D")});
+
+    err_.str("");
+    out_.str("");
+    EXPECT_EQ(run({"--method", "k2d", "--cell-width", "1", "--concentration", "0.0005",
+                   file("MYOG_DA.ASC")}),
+              0)
+        << err_.str();
+
+    // A missing program: its message, no results, exit status 1.
+    fs::remove(program_.path() / "CONTIN.EXE");
+    err_.str("");
+    out_.str("");
+    EXPECT_EQ(run({file("LYSO.ASC")}), 1);
+    EXPECT_NE(err_.str().find("CONTIN program (CONTIN.EXE) is absent in the "), std::string::npos);
+    EXPECT_NE(err_.str().find(": the analysis did not complete"), std::string::npos);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
+}
+
+}  // namespace
+}  // namespace tavrelion::batch
