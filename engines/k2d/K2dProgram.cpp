@@ -1,0 +1,67 @@
+#include "k2d/K2dProgram.h"
+
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+
+#include "k2d/K2dReport.h"
+#include "k2d/SpectrumInput.h"
+#include "k2d/WeightsFile.h"
+
+namespace tavrelion::engines::k2d {
+namespace {
+
+bool WriteReport(const std::filesystem::path& folder, const std::string& report,
+                 std::ostream& errors) {
+    // A new file rather than a truncated one: ext4 flushes a truncated-and-rewritten file to disk
+    // on close, which costs milliseconds.
+    std::error_code ignored;
+    std::filesystem::remove(folder / ReportFileName, ignored);
+    std::ofstream out(folder / ReportFileName, std::ios::binary);
+    out << report;
+    out.close();
+    if (!out) {
+        errors << "K2D: cannot write " << ReportFileName << '\n';
+        return false;
+    }
+    return true;
+}
+
+// Explains a broken input in the report and on errors; always a failed run.
+int Refuse(const std::filesystem::path& folder, const std::string& reason, std::ostream& errors) {
+    errors << "K2D: " << reason << '\n';
+    WriteReport(folder, NoEstimateReport(reason), errors);
+    return 1;
+}
+
+std::string WrongCountReason(Eigen::Index count) {
+    return "K2D needs the 41 values from 200 to 240 nm and GD.DAT holds " + std::to_string(count) +
+           (count == 1 ? " value" : " values") +
+           ". The spectrum must cover the whole range from 200 to 240 nm at 1-nm steps; a "
+           "spectrum that starts above 200 nm or ends below 240 nm cannot be analysed.";
+}
+
+}  // namespace
+
+int RunK2d(const std::filesystem::path& folder, std::ostream& errors) {
+    const SpectrumInput input = ReadSpectrumInput(folder / SpectrumFileName);
+    if (input.status != SpectrumInput::Status::Read) {
+        return Refuse(folder, input.problem, errors);
+    }
+    if (input.values.size() != InputCount) {
+        return WriteReport(folder, NoEstimateReport(WrongCountReason(input.values.size())), errors)
+                   ? 0
+                   : 1;
+    }
+    KohonenMap map;
+    try {
+        map = ReadWeightsFile(folder / WeightsFileName);
+    } catch (const std::runtime_error& error) {
+        return Refuse(folder, std::string("the trained map cannot be read: ") + error.what(),
+                      errors);
+    }
+    const MapEstimate estimate = EstimateStructure(map, input.values);
+    return WriteReport(folder, EstimateReport(map, estimate), errors) ? 0 : 1;
+}
+
+}  // namespace tavrelion::engines::k2d

@@ -1,0 +1,53 @@
+#include "selcon3/Selcon3Program.h"
+
+#include <ostream>
+
+#include "selcon3/ReportFile.h"
+#include "selcon3/Selcon3Input.h"
+#include "selcon3/Selcon3Report.h"
+
+namespace tavrelion::engines::selcon {
+namespace {
+
+constexpr int InputUnreadable = 2;
+constexpr int ReportUnwritable = 3;
+
+int Fail(const std::filesystem::path& folder, const std::string& reason, std::ostream& err) {
+    err << "selcon3: " << reason << "\n";
+    if (!WriteReportFile(folder / Selcon3ReportFileName, Selcon3FailureReport(reason)))
+        return ReportUnwritable;
+    return InputUnreadable;
+}
+
+}  // namespace
+
+int RunSelcon3(const std::filesystem::path& folder, const std::string& leaveOut,
+               std::ostream& err) {
+    Selcon3Input input;
+    ReferenceSet references;
+    try {
+        input = ReadSelcon3Input(folder / Selcon3InputFileName);
+        references = LoadReferenceSet(folder / ReferenceFileName);
+    } catch (const std::exception& error) {
+        return Fail(folder, std::string("cannot read the input: ") + error.what() + ".", err);
+    }
+    if (!leaveOut.empty()) {
+        const int index = ProteinIndex(references, leaveOut);
+        if (index < 0)
+            return Fail(folder,
+                        "the protein " + leaveOut + " to leave out is not in the references.", err);
+        references = references.without(index);
+    }
+    const SelconOptions options = DefaultOptions();
+    const Estimate estimate = EstimateStructure(references, input.spectrum, options);
+    const Selcon3Context context{input.sample, input.spectrum.highestWavelength,
+                                 input.spectrum.lowestWavelength, leaveOut};
+    if (!WriteReportFile(folder / Selcon3ReportFileName,
+                         Selcon3Report(references, context, estimate, options))) {
+        err << "selcon3: cannot write " << Selcon3ReportFileName << "\n";
+        return ReportUnwritable;
+    }
+    return 0;
+}
+
+}  // namespace tavrelion::engines::selcon

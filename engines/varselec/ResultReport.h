@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "varselec/SubsetFitter.h"
+
+namespace tavrelion::engines::varselec {
+
+inline constexpr const char* ResultFileName = "COMB2.OP";
+
+inline constexpr const char* MethodCitation =
+    "Manavalan P, Johnson WC Jr (1987) Variable selection method improves the prediction of "
+    "protein secondary structure from circular dichroism spectra. Anal Biochem 167:76-85.";
+inline constexpr const char* ReviewCitation =
+    "Johnson WC (1999) Analyzing protein circular dichroism spectra for accurate secondary "
+    "structures. Proteins 35:307-312.";
+inline constexpr const char* SingularValueCitation =
+    "Hennessey JP Jr, Johnson WC Jr (1981) Information content in the circular dichroism of "
+    "proteins. Biochemistry 20:1085-1094.";
+
+// What one run did, for the header of COMB2.OP.
+struct RunDescription {
+    std::string spectrumName;
+    std::vector<int> wavelengths;  // used, descending
+    int chosenCount = 0;
+    int removedCount = 0;
+    long combinationCount = 0;
+    int singularVectors = 0;
+    double sumRuleWeight = 0.0;
+    SubsetSolution allChosen;  // the fit with every chosen protein
+};
+
+// The header lines of COMB2.OP before the solutions (CR LF ended): the method, the reference data,
+// the wavelengths, the fit with all chosen proteins, what to cite and the column headings. No
+// line starts like a solution line.
+std::string SolutionsHeader(const RunDescription& run);
+
+// The whole of COMB2.OP when no estimate could be made: the reason, the method and the citations,
+// and no solution line.
+std::string NoEstimateReport(const std::string& spectrumName, const std::string& reason);
+
+}  // namespace tavrelion::engines::varselec

@@ -1,0 +1,131 @@
+#include "varselec/VarselecRun.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "varselec/AlignedData.h"
+#include "varselec/BasisFile.h"
+#include "varselec/CombinationWalker.h"
+#include "varselec/ControlFiles.h"
+#include "varselec/ExchangeText.h"
+#include "varselec/ResultReport.h"
+#include "varselec/SolutionLine.h"
+
+namespace tavrelion::engines::varselec {
+namespace {
+
+// Solution lines are gathered and written in pieces of about this size.
+constexpr std::size_t WriteChunk = 1u << 20;
+
+struct Inputs {
+    SampleSpectrum sample;
+    BasisSpectra basis;
+    CombinationChoice choice;
+};
+
+// The number of data lines per protein the driver writes into s.dta for this range: those of
+// 178..260 nm from the first wavelength up to the one before the last.
+int ExpectedBasisLines(const WavelengthRange& range) {
+    const int low = std::max(range.firstWavelength, BasisFirstWavelength);
+    const int high = std::min(range.lastWavelength - 1, BasisLastWavelength);
+    return std::max(0, high - low + 1);
+}
+
+Inputs ReadInputs(const std::filesystem::path& folder) {
+    const WavelengthRange range = ParseRange(ReadTextLines(folder / "n.dta"));
+    Inputs inputs;
+    inputs.sample = ParseSample(ReadTextLines(folder / "b.dta"), range);
+    inputs.basis = ParseBasis(ReadTextLines(folder / "s.dta"), range.proteinCount,
+                              std::max(range.firstWavelength, BasisFirstWavelength), "s.dta");
+    const int expected = ExpectedBasisLines(range);
+    if (inputs.basis.wavelengthCount() != expected) {
+        throw InputError("s.dta holds " + std::to_string(inputs.basis.wavelengthCount()) +
+                         " data lines per protein, but the range " +
+                         std::to_string(range.firstWavelength) + " to " +
+                         std::to_string(range.lastWavelength) + " nm in n.dta calls for " +
+                         std::to_string(expected));
+    }
+    inputs.choice = ParseChoice(ReadTextLines(folder / "comctl.dta"), range.proteinCount);
+    return inputs;
+}
+
+// Writes text to the result file at once (the short reports without solutions).
+bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
+                    const AlignedData& data, const FitSettings& settings) {
+    const CombinationChoice& choice = inputs.choice;
+    const int n = static_cast<int>(choice.proteins.size());
+    const SubsetFitter fitter(data, settings, choice.removedCount());
+
+    RunDescription run;
+    run.spectrumName = inputs.sample.fileName;
+    run.wavelengths = data.wavelengths;
+    run.chosenCount = n;
+    run.removedCount = choice.removedCount();
+    run.combinationCount = choice.combinationCount;
+    run.singularVectors = fitter.singularVectorsUsed();
+    run.sumRuleWeight = settings.sumRuleWeight;
+    run.allChosen = fitter.solve({});
+
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::string text = SolutionsHeader(run);
+    text.reserve(WriteChunk + 1024);
+    CombinationWalker walker(n, choice.keptCount);
+    std::vector<int> numbers(static_cast<std::size_t>(choice.keptCount));
+    long number = 0;
+    do {
+        const auto kept = walker.kept();
+        for (std::size_t j = 0; j < kept.size(); ++j) {
+            numbers[j] = choice.proteins[static_cast<std::size_t>(kept[j])];
+        }
+        AppendSolutionLine(text, ++number, fitter.solve(walker.removed()), numbers);
+        if (text.size() >= WriteChunk) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
+    } while (walker.next());
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+RunStatus RunVarselec(const std::filesystem::path& folder, std::ostream& messages,
+                      const FitSettings& settings) {
+    const auto result = folder / ResultFileName;
+    Inputs inputs;
+    try {
+        inputs = ReadInputs(folder);
+    } catch (const InputError& error) {
+        messages << "varslc1: " << error.what() << "\n";
+        const std::string reason =
+            std::string("The exchange files are not usable: ") + error.what() + ".";
+        if (!WriteWhole(result, NoEstimateReport("(not known)", reason))) {
+            messages << "varslc1: cannot write " << result.string() << "\n";
+            return RunCannotWrite;
+        }
+        return RunBadInput;
+    }
+    const AlignedData data = AlignWithBasis(inputs.basis, inputs.sample, inputs.choice.proteins);
+    const std::string missing = MissingCoverage(data);
+    const bool written =
+        missing.empty() ? WriteSolutions(result, inputs, data, settings)
+                        : WriteWhole(result, NoEstimateReport(inputs.sample.fileName, missing));
+    if (!written) {
+        messages << "varslc1: cannot write " << result.string() << "\n";
+        return RunCannotWrite;
+    }
+    if (!missing.empty()) {
+        messages << "varslc1: no estimate: " << missing << "\n";
+    }
+    return RunDone;
+}
+
+}  // namespace tavrelion::engines::varselec

@@ -1,0 +1,35 @@
+# tavrelion-batch --method all on a copy of a sample, with the program folder's real analysis
+# programs: every result file must appear beside the spectrum and the summary must hold a line
+# of each method.
+set(work "${WORK_DIR}")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+file(COPY "${PROGRAM_DIR}/" DESTINATION "${work}/program")
+file(COPY "${SAMPLE}" DESTINATION "${work}")
+get_filename_component(name "${SAMPLE}" NAME)
+get_filename_component(base "${SAMPLE}" NAME_WE)
+execute_process(COMMAND "${work}/program/tavrelion-batch" --program-dir "${work}/program"
+                        --method all "${work}/${name}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE listed ERROR_VARIABLE messages)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "tavrelion-batch failed (${status}):\n${messages}")
+endif()
+foreach(extension FIT SCM SC3 K2D CNT OUT LST SUM)
+    if(NOT EXISTS "${work}/${base}.${extension}")
+        message(FATAL_ERROR "no ${base}.${extension}; listed:\n${listed}")
+    endif()
+    string(FIND "${listed}" "${work}/${base}.${extension}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${base}.${extension} not listed:\n${listed}")
+    endif()
+endforeach()
+file(READ "${work}/${base}.SUM" summary)
+foreach(method "Fasman" "Yang" "Self Consistent Method" "Self Selcon3    Method" "K2D method"
+               "CONTIN method" "Varselec")
+    string(FIND "${summary}" "${method}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the summary lacks ${method}:\n${summary}")
+    endif()
+endforeach()
+message("${summary}")
+file(REMOVE_RECURSE "${work}")

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "VarselecFixture.h"
+#include "varselec/SolutionAverage.h"
+#include "varselec/SolutionLine.h"
+
+namespace tavrelion::engines::varselec {
+namespace {
+
+using test_support::AllProteins;
+using test_support::CrLfLines;
+using test_support::ProgramFolder;
+using test_support::SpectrumOf;
+using test_support::StartsLikeFirstSolution;
+
+std::vector<std::string> SolutionLines(const std::string& result) {
+    const auto lines = CrLfLines(result);
+    const auto first = std::find_if(lines.begin(), lines.end(), StartsLikeFirstSolution);
+    return {first, lines.end()};
+}
+
+std::vector<int> ProteinNumbers(const std::string& line) {
+    std::vector<int> numbers;
+    for (int column = FirstProteinColumn; column < static_cast<int>(line.size());
+         column += ProteinStep) {
+        numbers.push_back(static_cast<int>(LeadingNumber(FieldOf(line, column, 2))));
+    }
+    return numbers;
+}
+
+// The report's text with its line breaks taken out, for looking up a sentence.
+std::string Unwrapped(std::string text) {
+    for (std::size_t at = text.find("\r\n "); at != std::string::npos;
+         at = text.find("\r\n ", at)) {
+        text.replace(at, 3, " ");
+    }
+    return text;
+}
+
+struct RangeCase {
+    int first;
+    int last;
+    const char* wavelengthsUsed;
+    friend void PrintTo(const RangeCase& c, std::ostream* os) {
+        *os << c.first << "-" << c.last << " nm";
+    }
+};
+
+class VarselecProgramRange : public ::testing::TestWithParam<RangeCase> {};
+
+// The driver's files for a spectrum of a protein that is not in the basis, all 33 proteins, k = 2.
+TEST_P(VarselecProgramRange, WritesOneReadableSolutionPerCombination) {
+    ProgramFolder folder;
+    folder.writeDriverFiles(SpectrumOf("MBH", GetParam().first, GetParam().last), AllProteins(2));
+    const auto run = folder.run();
+    ASSERT_EQ(run.status, 0) << run.messages;
+    EXPECT_EQ(std::count(run.result.begin(), run.result.end(), '\n'),
+              std::count(run.result.begin(), run.result.end(), '\r'));
+
+    const auto all = CrLfLines(run.result);
+    const auto solutions = SolutionLines(run.result);
+    ASSERT_EQ(solutions.size(), 528u);
+    const std::vector<std::string> header(all.begin(), all.end() - 528);
+    const auto headerText = run.result.substr(0, run.result.find(solutions.front()));
+    for (const char* expected :
+         {"combination:", "antiparallel", "parallel sheet (PP sh) is always 0", "SP175",
+          "Manavalan", "Lees JG", GetParam().wavelengthsUsed, "rms deviation"}) {
+        EXPECT_NE(Unwrapped(headerText).find(expected), std::string::npos) << expected;
+    }
+
+    std::set<std::vector<int>> combinations;
+    for (std::size_t i = 0; i < solutions.size(); ++i) {
+        const std::string& line = solutions[i];
+        SCOPED_TRACE(line);
+        EXPECT_EQ(LeadingNumber(FieldOf(line, 1, 8)), static_cast<double>(i + 1));
+        double sum = 0.0;
+        for (int k = 0; k < 5; ++k) {
+            const double fraction = LeadingNumber(
+                FieldOf(line, FirstFractionColumn + k * FractionWidth, FractionWidth));
+            EXPECT_GT(fraction, -0.2);
+            EXPECT_LT(fraction, 1.0);
+            sum += fraction;
+        }
+        EXPECT_DOUBLE_EQ(LeadingNumber(FieldOf(line, 22, 6)), 0.0) << "parallel sheet";
+        const double total = LeadingNumber(FieldOf(line, TotalColumn, TotalWidth));
+        EXPECT_NEAR(total, sum, 0.003);
+        EXPECT_NEAR(total, 1.0, 0.1);
+        const auto numbers = ProteinNumbers(line);
+        ASSERT_EQ(numbers.size(), 31u);
+        EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end()));
+        EXPECT_GE(numbers.front(), 1);
+        EXPECT_LE(numbers.back(), 33);
+        combinations.insert(numbers);
+    }
+    EXPECT_EQ(combinations.size(), 528u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, VarselecProgramRange,
+                         ::testing::Values(RangeCase{178, 260, "240 to 178 nm, 63 points"},
+                                           RangeCase{190, 260, "240 to 190 nm, 51 points"},
+                                           RangeCase{175, 236, "235 to 178 nm, 58 points"}));
+
+struct KnownProtein {
+    const char* code;
+    double helix;
+    double sheet;
+    friend void PrintTo(const KnownProtein& p, std::ostream* os) { *os << p.code; }
+};
+
+class VarselecProgramEstimate : public ::testing::TestWithParam<KnownProtein> {};
+
+// Proteins outside the basis, averaged the way the result analysis does (bounds 10-110 %).
+TEST_P(VarselecProgramEstimate, AverageIsCloseToTheCrystalStructure) {
+    ProgramFolder folder;
+    folder.writeDriverFiles(SpectrumOf(GetParam().code, 190, 260), AllProteins(2));
+    const auto run = folder.run();
+    ASSERT_EQ(run.status, 0) << run.messages;
+    const auto average = AverageSolutions(run.result);
+    EXPECT_EQ(average.candidates, 528);
+    EXPECT_EQ(average.accepted, 528);
+    EXPECT_NEAR(average.mean[0], GetParam().helix, 0.1);
+    EXPECT_NEAR(average.mean[1], GetParam().sheet, 0.1);
+    EXPECT_EQ(average.mean[2], 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Proteins, VarselecProgramEstimate,
+                         ::testing::Values(KnownProtein{"MBH", 0.75, 0.00},
+                                           KnownProtein{"HGDC", 0.08, 0.49},
+                                           KnownProtein{"LYS", 0.40, 0.06}));
+
+TEST(VarselecProgram, DeselectedProteinsAreNeverUsedAndOnlyComb2IsWritten) {
+    ProgramFolder folder;
+    folder.writeDriverFiles(SpectrumOf("CYTC", 178, 260), AllProteins(1, {5, 7, 33}));
+    std::set<std::string> before;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        before.insert(entry.path().filename().string());
+    }
+    const auto run = folder.run("");  // no argument and no console input needed either
+    ASSERT_EQ(run.status, 0) << run.messages;
+    const auto solutions = SolutionLines(run.result);
+    ASSERT_EQ(solutions.size(), 30u);
+    for (const auto& line : solutions) {
+        const auto numbers = ProteinNumbers(line);
+        EXPECT_EQ(numbers.size(), 29u);
+        for (const int excluded : {5, 7, 33}) {
+            EXPECT_EQ(std::count(numbers.begin(), numbers.end(), excluded), 0) << line;
+        }
+    }
+    std::set<std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        after.insert(entry.path().filename().string());
+    }
+    before.insert("COMB2.OP");
+    EXPECT_EQ(after, before);
+}
+
+TEST(VarselecProgram, SpectrumWithoutTheHelixBandGetsAReportWithoutNumbers) {
+    ProgramFolder folder;
+    folder.writeDriverFiles(SpectrumOf("MBH", 212, 260), AllProteins(2));
+    const auto run = folder.run();
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.result.find("No estimate was made"), std::string::npos);
+    EXPECT_NE(run.result.find("from 200 to 230 nm"), std::string::npos);
+    EXPECT_TRUE(SolutionLines(run.result).empty());
+    EXPECT_EQ(AverageSolutions(run.result).candidates, 0);
+}
+
+struct BadInput {
+    const char* name;
+    const char* file;
+    std::string (*spoil)(const std::string& original);
+    const char* messagePart;
+    friend void PrintTo(const BadInput& b, std::ostream* os) { *os << b.name; }
+};
+
+std::string Empty(const std::string&) {
+    return {};
+}
+std::string Truncated(const std::string& text) {
+    return text.substr(0, text.size() * 2 / 3);
+}
+std::string FirstLineOnly(const std::string& text) {
+    return text.substr(0, text.find('\n') + 1);
+}
+std::string Garbage(const std::string&) {
+    constexpr char bytes[] = "\x01\x02\xff\xfe binary \0 junk";
+    return std::string(bytes, sizeof bytes - 1);
+}
+std::string LetterInValues(const std::string& text) {
+    std::string spoiled = text;
+    spoiled.replace(spoiled.find("\r\n") + 2, 1, "x");
+    return spoiled;
+}
+std::string SixLeftOut(const std::string& text) {
+    return "   33   27      1 1107568" + text.substr(text.find("\r\n"));
+}
+std::string ProteinOutOfRange(const std::string& text) {
+    std::string spoiled = text;
+    spoiled.replace(spoiled.find("  1  2"), 6, " 34  2");
+    return spoiled;
+}
+std::string ProteinTwice(const std::string& text) {
+    std::string spoiled = text;
+    spoiled.replace(spoiled.find("  1  2"), 6, "  2  2");
+    return spoiled;
+}
+std::string WrongCount(const std::string& text) {
+    std::string spoiled = text;
+    spoiled.replace(spoiled.find("528"), 3, "500");
+    return spoiled;
+}
+std::string NameWithoutStructure(const std::string& text) {
+    return "a protein of unknown structure" + text.substr(text.find("\r\n"));
+}
+std::string Missing(const std::string&) {
+    return "<missing>";
+}
+
+class VarselecProgramBadInput : public ::testing::TestWithParam<BadInput> {};
+
+// The main program copies whatever COMB2.OP is there, so a bad input must replace an old result
+// with a report that says why, besides the message and the exit status.
+TEST_P(VarselecProgramBadInput, IsRefusedWithAReasonAndNoSolutions) {
+    ProgramFolder folder;
+    folder.writeDriverFiles(SpectrumOf("MBH", 190, 260), AllProteins(2));
+    folder.write("COMB2.OP", "old result\r\n       1   0.500 0.100 0.000 0.200 0.200   1.000\r\n");
+    const std::string spoiled = GetParam().spoil(folder.read(GetParam().file));
+    if (spoiled == "<missing>") {
+        std::filesystem::remove(folder.path() / GetParam().file);
+    } else {
+        folder.write(GetParam().file, spoiled);
+    }
+    const auto run = folder.run();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.messages.find(GetParam().messagePart), std::string::npos) << run.messages;
+    EXPECT_NE(run.result.find("No estimate was made"), std::string::npos) << run.result;
+    EXPECT_NE(Unwrapped(run.result).find(GetParam().messagePart), std::string::npos) << run.result;
+    EXPECT_EQ(AverageSolutions(run.result).candidates, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, VarselecProgramBadInput,
+    ::testing::Values(
+        BadInput{"EmptyBasis", "s.dta", Empty, "s.dta is empty"},
+        BadInput{"TruncatedBasis", "s.dta", Truncated, "s.dta"},
+        BadInput{"BasisWithoutStructure", "s.dta", NameWithoutStructure, "structure content"},
+        BadInput{"GarbageBasis", "s.dta", Garbage, "s.dta"},
+        BadInput{"MissingBasis", "s.dta", Missing, "s.dta is missing"},
+        BadInput{"EmptySpectrum", "b.dta", Empty, "b.dta is empty"},
+        BadInput{"TruncatedSpectrum", "b.dta", Truncated, "b.dta holds"},
+        BadInput{"SpectrumNameOnly", "b.dta", FirstLineOnly, "b.dta holds 0 values"},
+        BadInput{"LetterInSpectrum", "b.dta", LetterInValues, "b.dta, line 2"},
+        BadInput{"EmptyRange", "n.dta", Empty, "n.dta is empty"},
+        BadInput{"GarbageRange", "n.dta", Garbage, "n.dta"},
+        BadInput{"MissingChoice", "comctl.dta", Missing, "comctl.dta is missing"},
+        BadInput{"CountsOnly", "comctl.dta", FirstLineOnly, "comctl.dta lists 0"},
+        BadInput{"SixLeftOut", "comctl.dta", SixLeftOut, "out of range"},
+        BadInput{"ProteinOutOfRange", "comctl.dta", ProteinOutOfRange, "34 is out of range"},
+        BadInput{"ProteinTwice", "comctl.dta", ProteinTwice, "twice"},
+        BadInput{"WrongCombinationCount", "comctl.dta", WrongCount, "announces 500"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tavrelion::engines::varselec
