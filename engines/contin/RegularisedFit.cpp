@@ -1,6 +1,8 @@
 #include "contin/RegularisedFit.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "contin/FDistribution.h"
 #include "contin/SimplexQuadraticProgram.h"
@@ -48,9 +50,23 @@ class Problem {
                 free.push_back(j);
             }
         }
+        if (free != cachedFreeSet_) {
+            cachedFreeSet_ = free;
+            cachedEigenvalues_ = SquaredSingularValues(free);
+        }
+        double freedom = 0.0;
+        for (Eigen::Index i = 0; i < cachedEigenvalues_.size(); ++i) {
+            const double s2 = std::max(cachedEigenvalues_(i), 0.0);
+            freedom += s2 / (s2 + alpha * alpha);
+        }
+        return freedom;
+    }
+
+    // The squared singular values of R_free Z: the eigenvalues of Z' R_free' R_free Z.
+    Eigen::VectorXd SquaredSingularValues(const std::vector<Eigen::Index>& free) const {
         const auto count = static_cast<Eigen::Index>(free.size());
         if (count < 2) {
-            return 0.0;
+            return {};
         }
         Eigen::MatrixXd freeNormal(count, count);
         for (Eigen::Index a = 0; a < count; ++a) {
@@ -62,15 +78,9 @@ class Problem {
         const Eigen::HouseholderQR<Eigen::MatrixXd> qr(Eigen::MatrixXd::Ones(count, 1));
         const Eigen::MatrixXd q = qr.householderQ();
         const Eigen::MatrixXd keepingSum = q.rightCols(count - 1);
-        // The squared singular values of R_free Z are the eigenvalues of Z' R_free' R_free Z.
         const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eigen(
             keepingSum.transpose() * freeNormal * keepingSum, Eigen::EigenvaluesOnly);
-        double freedom = 0.0;
-        for (Eigen::Index i = 0; i < eigen.eigenvalues().size(); ++i) {
-            const double s2 = std::max(eigen.eigenvalues()(i), 0.0);
-            freedom += s2 / (s2 + alpha * alpha);
-        }
-        return freedom;
+        return eigen.eigenvalues();
     }
 
     const Eigen::MatrixXd& references_;
@@ -78,6 +88,9 @@ class Problem {
     Eigen::MatrixXd normal_;
     Eigen::VectorXd projection_;
     double scale_ = 1.0;
+    // Along the alpha grid the free set often stays the same; its spectrum is then reused.
+    mutable std::vector<Eigen::Index> cachedFreeSet_;
+    mutable Eigen::VectorXd cachedEigenvalues_;
 };
 
 // PROB1 of a solution against the reference (least regularised) solution.

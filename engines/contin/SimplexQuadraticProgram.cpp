@@ -21,16 +21,19 @@ EqualitySolution SolveOnFreeSet(const Eigen::MatrixXd& hessian, const Eigen::Vec
                                 const Indexes& free) {
     const auto count = static_cast<Eigen::Index>(free.size());
     Eigen::MatrixXd h(count, count);
-    Eigen::VectorXd g(count);
     for (Eigen::Index a = 0; a < count; ++a) {
-        g(a) = gradient(free[static_cast<std::size_t>(a)]);
         for (Eigen::Index b = 0; b < count; ++b) {
             h(a, b) = hessian(free[static_cast<std::size_t>(a)], free[static_cast<std::size_t>(b)]);
         }
     }
-    const Eigen::LDLT<Eigen::MatrixXd> factor(h);
-    const Eigen::VectorXd u = factor.solve(g);
-    const Eigen::VectorXd v = factor.solve(Eigen::VectorXd::Ones(count));
+    Eigen::MatrixXd rightSides(count, 2);
+    for (Eigen::Index a = 0; a < count; ++a) {
+        rightSides(a, 0) = gradient(free[static_cast<std::size_t>(a)]);
+    }
+    rightSides.col(1).setOnes();
+    const Eigen::MatrixXd solved = Eigen::LDLT<Eigen::MatrixXd>(h).solve(rightSides);
+    const Eigen::VectorXd u = solved.col(0);
+    const Eigen::VectorXd v = solved.col(1);
     EqualitySolution solution;
     const double vSum = v.sum();
     solution.lambda = vSum != 0.0 ? (u.sum() - 1.0) / vSum : 0.0;
