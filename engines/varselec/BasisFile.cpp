@@ -15,13 +15,16 @@ std::string Where(const std::string& fileName, int protein, std::size_t line) {
            ")";
 }
 
-std::optional<double> DataValue(const std::string& text, const std::string& where) {
+// The value of a data line; the error names the file, the protein (counted from 1) and the line
+// (counted from 1).
+std::optional<double> DataValue(const std::string& text, const std::string& fileName, int protein,
+                                std::size_t line) {
     if (SaysNoValue(text)) {
         return std::nullopt;
     }
     const auto value = ParseDecimal(text);
     if (!value || std::fabs(*value) > LargestPlausibleValue) {
-        throw InputError(where + ": \"" + std::string(Trimmed(text)) +
+        throw InputError(Where(fileName, protein, line) + ": \"" + std::string(Trimmed(text)) +
                          "\" is neither a delta epsilon value nor \"no data\"");
     }
     return value;
@@ -53,7 +56,7 @@ BasisSpectra ParseBasis(const std::vector<std::string>& lines, int proteinCount,
         }
         protein.fractions = *fractions;
         for (std::size_t line = first + 1; line < first + blockLength; ++line) {
-            protein.values.push_back(DataValue(lines[line], Where(fileName, number, line + 1)));
+            protein.values.push_back(DataValue(lines[line], fileName, number, line + 1));
         }
         basis.proteins.push_back(std::move(protein));
     }

@@ -63,8 +63,8 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& file) {
         throw InputError(name + " cannot be read or is far too large");
     }
     std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) {
         throw InputError(name + " cannot be read");
     }
     if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) {

@@ -16,8 +16,10 @@ namespace {
 constexpr double MeanResidueEllipticityPerDeltaEpsilon = 3300.0;
 
 std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(file)), '\0');
+    std::ifstream(file, std::ios::binary)
+        .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 // The first word of each name line of s.ori: the reference protein's code.

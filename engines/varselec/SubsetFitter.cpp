@@ -55,10 +55,12 @@ SubsetFitter::SubsetFitter(const AlignedData& data, const FitSettings& settings,
     fullCoefficients_ = v * (squares.head(r).cwiseInverse().asDiagonal() *
                              (v.transpose() * (augmented.transpose() * target)));
     projection_ = v * v.transpose();
-    weightedFractions_ = data.fractions;
+    fractions_ = data.fractions;
     complement_ = data.fractions * (Eigen::MatrixXd::Identity(n, n) - projection_);
     fullFractions_ = data.fractions * fullCoefficients_;
     gram_ = data.spectra.transpose() * data.spectra;
+    gramTimesFull_ = gram_ * fullCoefficients_;
+    gramTimesProjection_ = gram_ * projection_;
     sampleGram_ = data.spectra.transpose() * data.sample;
     sampleNorm2_ = data.sample.squaredNorm();
     wavelengthCount_ = static_cast<int>(m);
@@ -70,7 +72,9 @@ SubsetSolution SubsetFitter::solve(std::span<const int> removed) const {
         throw std::invalid_argument("SubsetFitter: too many proteins left out");
     }
     Eigen::Vector4d fractions = fullFractions_;
+    // The subset's coefficients x and A^T A x, updated column by column rather than multiplied.
     Eigen::VectorXd coefficients = fullCoefficients_;
+    Eigen::VectorXd gramTimesCoefficients = gramTimesFull_;
     if (k > 0) {
         SmallMatrix kept(k, k);
         SmallVector right(k);
@@ -88,6 +92,11 @@ SubsetSolution SubsetFitter::solve(std::span<const int> removed) const {
         for (Eigen::Index i = 0; i < k; ++i) {
             fractions -= complement_.col(removed[i]) * u(i);
             coefficients += projection_.col(removed[i]) * u(i);
+            gramTimesCoefficients += gramTimesProjection_.col(removed[i]) * u(i);
+        }
+        // The removed proteins take no part: their coefficients become 0.
+        for (Eigen::Index i = 0; i < k; ++i) {
+            gramTimesCoefficients -= gram_.col(removed[i]) * coefficients(removed[i]);
         }
         for (Eigen::Index i = 0; i < k; ++i) {
             coefficients(removed[i]) = 0.0;

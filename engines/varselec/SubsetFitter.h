@@ -43,7 +43,7 @@ class SubsetFitter {
     // the number of proteins each subset keeps.
     SubsetFitter(const AlignedData& data, const FitSettings& settings, int removedAtMost);
 
-    int proteinCount() const { return static_cast<int>(weightedFractions_.cols()); }
+    int proteinCount() const { return static_cast<int>(fractions_.cols()); }
     int wavelengthCount() const { return wavelengthCount_; }
     int singularVectorsUsed() const { return singularVectors_; }
 
@@ -54,14 +54,16 @@ class SubsetFitter {
   private:
     int singularVectors_ = 0;
     int wavelengthCount_ = 0;
-    Eigen::VectorXd fullCoefficients_;   // g
-    Eigen::MatrixXd projection_;         // H
-    Eigen::MatrixXd complement_;         // E
-    Eigen::Vector4d fullFractions_;      // F g
-    Eigen::MatrixXd weightedFractions_;  // F
-    Eigen::MatrixXd gram_;               // A^T A over the wavelengths
-    Eigen::VectorXd sampleGram_;         // A^T b
-    double sampleNorm2_ = 0.0;           // b^T b
+    Eigen::VectorXd fullCoefficients_;     // g
+    Eigen::MatrixXd projection_;           // H
+    Eigen::MatrixXd complement_;           // E
+    Eigen::Vector4d fullFractions_;        // F g
+    Eigen::MatrixXd fractions_;            // F
+    Eigen::MatrixXd gram_;                 // A^T A over the wavelengths
+    Eigen::VectorXd gramTimesFull_;        // A^T A g
+    Eigen::MatrixXd gramTimesProjection_;  // A^T A H
+    Eigen::VectorXd sampleGram_;           // A^T b
+    double sampleNorm2_ = 0.0;             // b^T b
 };
 
 }  // namespace tavrelion::engines::varselec

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "VarselecFixture.h"
+#include "analysis/VarselecList.h"
 #include "varselec/SolutionAverage.h"
 #include "varselec/SolutionLine.h"
 
@@ -112,18 +113,33 @@ struct KnownProtein {
 
 class VarselecProgramEstimate : public ::testing::TestWithParam<KnownProtein> {};
 
-// Proteins outside the basis, averaged the way the result analysis does (bounds 10-110 %).
-TEST_P(VarselecProgramEstimate, AverageIsCloseToTheCrystalStructure) {
+// The percentage after a label of the result analysis's list file ("   Helix = 75.12 %+- 1.20").
+double ListPercent(const std::string& list, const std::string& label) {
+    const auto at = list.find(label);
+    return at == std::string::npos ? -1.0 : LeadingNumber(list.substr(at + label.size(), 8));
+}
+
+// Proteins outside the basis, through the driver's files, the program and the main program's own
+// result analysis with its default bounds (10-110 %).
+TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
     ProgramFolder folder;
     folder.writeDriverFiles(SpectrumOf(GetParam().code, 190, 260), AllProteins(2));
     const auto run = folder.run();
     ASSERT_EQ(run.status, 0) << run.messages;
-    const auto average = AverageSolutions(run.result);
-    EXPECT_EQ(average.candidates, 528);
-    EXPECT_EQ(average.accepted, 528);
-    EXPECT_NEAR(average.mean[0], GetParam().helix, 0.1);
-    EXPECT_NEAR(average.mean[1], GetParam().sheet, 0.1);
-    EXPECT_EQ(average.mean[2], 0.0);
+    folder.write("SAMPLE.OUT", run.result);
+    store::SpectrumStore labels;
+    store::SetStartupTables(labels);
+    analysis::VarselecListRequest request;
+    request.solutions = folder.path() / "SAMPLE.OUT";
+    request.basis = folder.path() / "s.ori";
+    request.list = folder.path() / "SAMPLE.LST";
+    request.labels = &labels.StructureLabel;
+    EXPECT_EQ(analysis::WriteVarselecList(request), 528);
+    const std::string list = folder.read("SAMPLE.LST");
+    EXPECT_NEAR(ListPercent(list, "   Helix = "), 100 * GetParam().helix, 10) << list;
+    EXPECT_NEAR(ListPercent(list, "AP sheet = "), 100 * GetParam().sheet, 10) << list;
+    EXPECT_EQ(ListPercent(list, "PP sheet = "), 0.0) << list;
+    EXPECT_NE(list.find("Number of points : 528"), std::string::npos) << list;
 }
 
 INSTANTIATE_TEST_SUITE_P(Proteins, VarselecProgramEstimate,
