@@ -31,6 +31,11 @@ bench: build
 	build/$(PRESET)/bench/bench_fit
 	build/$(PRESET)/bench/bench_plot
 	build/$(PRESET)/bench/bench_startup
+	build/$(PRESET)/bench/engines/selcon3/bench_selcon
+	build/$(PRESET)/bench/engines/contin/bench_contin
+	build/$(PRESET)/bench/engines/varselec/bench_varselec
+	build/$(PRESET)/bench/engines/k2d/bench_k2d
+	build/$(PRESET)/bench/engines/allmethods/bench_allmethods
 
 format:
 	find src tests bench engines -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
