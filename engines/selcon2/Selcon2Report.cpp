@@ -75,17 +75,7 @@ std::vector<std::string> AverageBlock(const Estimate& estimate) {
 }  // namespace
 
 std::string AverageValuesLine(const Estimate& estimate) {
-    std::optional<SummaryValues> values;
-    if (estimate.made) {
-        const Eigen::VectorXd& f = estimate.fractions;
-        values = SummaryValues{f(ReferenceSet::HelixClass),
-                               f(ReferenceSet::SheetClass),
-                               f(ReferenceSet::TurnClass),
-                               f(ReferenceSet::OtherClass),
-                               f.sum(),
-                               estimate.refitNrmsd};
-    }
-    return ValuesLead + SummaryTail(values);
+    return ValuesLead + SummaryTail(SummaryValuesOf(estimate));
 }
 
 std::vector<std::string> Selcon2Report(const ReferenceSet& references,

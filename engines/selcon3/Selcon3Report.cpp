@@ -83,18 +83,21 @@ std::vector<std::string> CitationLines(const std::vector<std::string>& methodPap
     return lines;
 }
 
-std::string FractionsLine(const Estimate& estimate) {
-    std::optional<SummaryValues> values;
-    if (estimate.made) {
-        const Eigen::VectorXd& f = estimate.fractions;
-        values = SummaryValues{f(ReferenceSet::HelixClass),
-                               f(ReferenceSet::SheetClass),
-                               f(ReferenceSet::TurnClass),
-                               f(ReferenceSet::OtherClass),
-                               f.sum(),
-                               estimate.refitNrmsd};
+std::optional<SummaryValues> SummaryValuesOf(const Estimate& estimate) {
+    if (!estimate.made) {
+        return std::nullopt;
     }
-    return FractionsLabel + SummaryTail(values);
+    const Eigen::VectorXd& f = estimate.fractions;
+    return SummaryValues{f(ReferenceSet::HelixClass),
+                         f(ReferenceSet::SheetClass),
+                         f(ReferenceSet::TurnClass),
+                         f(ReferenceSet::OtherClass),
+                         f.sum(),
+                         estimate.refitNrmsd};
+}
+
+std::string FractionsLine(const Estimate& estimate) {
+    return FractionsLabel + SummaryTail(SummaryValuesOf(estimate));
 }
 
 std::vector<std::string> Selcon3Report(const ReferenceSet& references,

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/ReferenceSet.h"
 #include "selcon3/SelconEstimate.h"
+#include "selcon3/SummaryLine.h"
 
 // The report protein.ssc: what was done, on which data and wavelengths, the result with its
 // spread, the quality of the fit and what to cite. Exactly one line holds "Fractions:", within
@@ -31,6 +33,9 @@ std::vector<std::string> Selcon3FailureReport(const std::string& reason);
 
 // The line "Fractions:" of an estimate, or with blank values and "no estimate".
 std::string FractionsLine(const Estimate& estimate);
+
+// The values a summary line shows for an estimate (none when no estimate was made).
+std::optional<SummaryValues> SummaryValuesOf(const Estimate& estimate);
 
 // The method papers of both programs.
 inline constexpr const char* SelfConsistentPaper =
