@@ -84,15 +84,16 @@ int Analyse(const std::filesystem::path& folder, const ContinInput& input,
 
 }  // namespace
 
-int RunContinProgram(const std::filesystem::path& folder, const ProgramOptions& options,
+int RunContinProgram(const ProgramFolders& folders, const ProgramOptions& options,
                      std::ostream& errors) {
+    const std::filesystem::path& folder = folders.work;
     const ContinInputReading reading = ReadContinInputFile(folder / InputFileName);
     if (!reading.ok) {
         return Refuse(folder, reading.error, nullptr, errors);
     }
     ReferenceSet references;
     try {
-        references = LoadReferenceSet(folder / ReferenceFileName);
+        references = LoadReferenceSet(folders.data / ReferenceFileName);
     } catch (const std::exception& error) {
         return Refuse(folder,
                       std::string("the reference data could not be read (") + error.what() +

@@ -43,7 +43,8 @@ std::string WrongCountReason(Eigen::Index count) {
 
 }  // namespace
 
-int RunK2d(const std::filesystem::path& folder, std::ostream& errors) {
+int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
+    const std::filesystem::path& folder = folders.work;
     const SpectrumInput input = ReadSpectrumInput(folder / SpectrumFileName);
     if (input.status != SpectrumInput::Status::Read) {
         return Refuse(folder, input.problem, errors);
@@ -55,7 +56,7 @@ int RunK2d(const std::filesystem::path& folder, std::ostream& errors) {
     }
     KohonenMap map;
     try {
-        map = ReadWeightsFile(folder / WeightsFileName);
+        map = ReadWeightsFile(folders.data / WeightsFileName);
     } catch (const std::runtime_error& error) {
         return Refuse(folder, std::string("the trained map cannot be read: ") + error.what(),
                       errors);

@@ -3,12 +3,15 @@
 #include <filesystem>
 #include <ostream>
 
+#include "common/ProgramFolders.h"
+
 namespace tavrelion::engines::k2d {
 
-// One run of K2D in folder: reads GD.DAT and weights.dat, writes TAUX.TXT. Every problem is
+// One run of K2D: reads GD.DAT from the working folder and weights.dat from the data folder,
+// writes TAUX.TXT in the working folder. Every problem is
 // explained in TAUX.TXT; broken or missing input files are also reported on errors and give a
 // non-zero result. A spectrum with the wrong number of values is a valid input without an
 // estimate (result 0).
-int RunK2d(const std::filesystem::path& folder, std::ostream& errors);
+int RunK2d(const ProgramFolders& folders, std::ostream& errors);
 
 }  // namespace tavrelion::engines::k2d

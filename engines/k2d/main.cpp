@@ -1,16 +1,18 @@
 // K2D.EXE: secondary structure of a protein from its CD spectrum at 200-240 nm, read on a
-// self-organising map. Started by the main program in the program folder, with or without the
-// argument "CON"; it reads GD.DAT and weights.dat there and writes TAUX.TXT there. It asks
-// nothing on the console.
+// self-organising map. Started by the main program in its work folder, with or without the
+// argument "CON"; it reads GD.DAT there and weights.dat from its own folder, and writes TAUX.TXT
+// in the work folder. It asks nothing on the console.
 #include <exception>
-#include <filesystem>
 #include <iostream>
 
+#include "common/ProgramFolders.h"
 #include "k2d/K2dProgram.h"
 
-int main() {
+int main(int argc, char* argv[]) {
+    using namespace tavrelion::engines;
     try {
-        return tavrelion::engines::k2d::RunK2d(std::filesystem::current_path(), std::cerr);
+        ReadProgramArguments({argv + 1, argv + argc}, std::cerr, "K2D");
+        return k2d::RunK2d(FoldersOfThisProgram(argv[0]), std::cerr);
     } catch (const std::exception& error) {
         std::cerr << "K2D: " << error.what() << '\n';
         return 1;

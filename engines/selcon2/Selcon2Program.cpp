@@ -33,15 +33,15 @@ SelconOptions Selcon2Options(const Selcon2Input& input) {
     return options;
 }
 
-int RunSelcon2(const std::filesystem::path& folder, const std::string& leaveOut,
-               std::ostream& err) {
+int RunSelcon2(const ProgramFolders& folders, const std::string& leaveOut, std::ostream& err) {
+    const std::filesystem::path& folder = folders.work;
     Selcon2Input input;
     StructureData structure;
     ReferenceSet references;
     try {
         input = ReadSelcon2Input(folder / Selcon2InputFileName);
         structure = ReadStructureData(folder / StructureDataFileNameInFolder);
-        references = MatchReferences(LoadReferenceSet(folder / ReferenceFileName), structure);
+        references = MatchReferences(LoadReferenceSet(folders.data / ReferenceFileName), structure);
     } catch (const std::exception& error) {
         return Fail(folder, std::string("cannot read the input: ") + error.what() + ".", err);
     }

@@ -4,13 +4,15 @@
 #include <iosfwd>
 #include <string>
 
+#include "common/ProgramFolders.h"
 #include "selcon2/Selcon2Input.h"
 #include "selcon3/SelconEstimate.h"
 
-// selcon2.exe as a whole: reads test.dat, ssdata and the reference spectra from the folder,
-// estimates and writes "output" there. Returns 0 with an estimate or an explained report of why
-// none was made; non-zero (with a message on err) when an input could not be read or the report
-// not written. leaveOut names a reference protein to leave out (checks only).
+// selcon2.exe as a whole: reads test.dat and ssdata from the working folder and the reference
+// spectra from the data folder, estimates and writes "output" in the working folder. Returns 0 with
+// an estimate or an explained report of why none was made; non-zero (with a message on err) when an
+// input could not be read or the report not written. leaveOut names a reference protein to leave
+// out (checks only).
 namespace tavrelion::engines::selcon {
 
 inline constexpr const char* StructureDataFileNameInFolder = "ssdata";
@@ -20,6 +22,6 @@ inline constexpr const char* StructureDataFileNameInFolder = "ssdata";
 // (those came with SELCON3).
 SelconOptions Selcon2Options(const Selcon2Input& input);
 
-int RunSelcon2(const std::filesystem::path& folder, const std::string& leaveOut, std::ostream& err);
+int RunSelcon2(const ProgramFolders& folders, const std::string& leaveOut, std::ostream& err);
 
 }  // namespace tavrelion::engines::selcon

@@ -21,13 +21,13 @@ int Fail(const std::filesystem::path& folder, const std::string& reason, std::os
 
 }  // namespace
 
-int RunSelcon3(const std::filesystem::path& folder, const std::string& leaveOut,
-               std::ostream& err) {
+int RunSelcon3(const ProgramFolders& folders, const std::string& leaveOut, std::ostream& err) {
+    const std::filesystem::path& folder = folders.work;
     Selcon3Input input;
     ReferenceSet references;
     try {
         input = ReadSelcon3Input(folder / Selcon3InputFileName);
-        references = LoadReferenceSet(folder / ReferenceFileName);
+        references = LoadReferenceSet(folders.data / ReferenceFileName);
     } catch (const std::exception& error) {
         return Fail(folder, std::string("cannot read the input: ") + error.what() + ".", err);
     }

@@ -1,14 +1,20 @@
-// selcon3_mod.exe: run in the program folder, with or without the argument "CON"; it needs no
-// console input.
-#include <cstdlib>
-#include <filesystem>
+// selcon3_mod.exe: run in the main program's work folder, with or without the argument "CON"; it
+// reads SP175.REF from its own folder and needs no console input. "--leave-out CODE" leaves a
+// reference protein out (checks only).
+#include <exception>
 #include <iostream>
 
+#include "common/ProgramFolders.h"
 #include "selcon3/Selcon3Program.h"
 
-int main() {
-    using namespace tavrelion::engines::selcon;
-    const char* leaveOut = std::getenv(LeaveOutVariable);
-    std::error_code ignored;
-    return RunSelcon3(std::filesystem::current_path(ignored), leaveOut ? leaveOut : "", std::cerr);
+int main(int argc, char* argv[]) {
+    using namespace tavrelion::engines;
+    try {
+        const std::string leaveOut =
+            ReadProgramArguments({argv + 1, argv + argc}, std::cerr, "selcon3").leaveOut;
+        return selcon::RunSelcon3(FoldersOfThisProgram(argv[0]), leaveOut, std::cerr);
+    } catch (const std::exception& error) {
+        std::cerr << "selcon3: " << error.what() << "\n";
+        return 1;
+    }
 }

@@ -122,7 +122,7 @@ CrossValidation LeaveOneOut(const ReferenceSet& set, const std::filesystem::path
             }
         }
         const auto store = SpectrumOf(set, p, settings);
-        drivers::WriteVarselecBasis(store, workFolder);
+        drivers::WriteVarselecBasis(store, workFolder, workFolder);
         drivers::WriteVarselecInput(store, choice, workFolder);
         std::ostringstream messages;
         if (RunVarselec(workFolder, messages, settings.fit) != RunDone) {

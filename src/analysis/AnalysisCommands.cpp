@@ -1,5 +1,6 @@
 #include "analysis/AnalysisCommands.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <system_error>
@@ -17,6 +18,7 @@
 #include "estimation/FitReport.h"
 #include "estimation/HelixEstimate.h"
 #include "store/BasicError.h"
+#include "store/FileReplacement.h"
 #include "store/ResultNames.h"
 #include "store/TextFile.h"
 
@@ -59,11 +61,20 @@ const char* FailureMessage(int index) {
     }
 }
 
-// A failing step is passed over and the command goes on, unless a file was not found: that
-// ends the command with the entry's message.
+// The work folder's file that collects the summary until it is put beside the spectrum.
+constexpr const char* SummaryWorkFile = "SUMMARY.SUM";
+constexpr const char* ListWorkFile = "LIST.LST";
+
+// Thrown when the user cancels a running program: the command ends without a message.
+struct Cancelled {};
+
+// A failing step is passed over and the command goes on, unless a file was not found or the
+// failure has a reason the user must read: that ends the command with the entry's message.
 void Skippable(const std::function<void()>& step) {
     try {
         step();
+    } catch (const store::ExplainedError&) {
+        throw;
     } catch (const store::BasicError& error) {
         if (error.number() == store::FileNotFound) {
             throw;
@@ -72,12 +83,42 @@ void Skippable(const std::function<void()>& step) {
 }
 
 // Input files that cannot be written would leave the program reading an earlier run's input:
-// the run fails as a program that left no output does.
-void WriteInputs(const std::function<void()>& write) {
+// the run fails, naming the folder and the reason.
+void WriteInputs(const fs::path& folder, const std::function<void()>& write) {
     try {
         write();
-    } catch (const store::BasicError&) {
-        throw store::BasicError(store::FileNotFound);
+    } catch (const store::ExplainedError&) {
+        throw;
+    } catch (const store::BasicError& error) {
+        if (error.number() == store::FileNotFound) {
+            throw;  // a data file of the program folder is missing: the entry's message
+        }
+        const std::string why = error.number() == store::PathFileAccessError
+                                    ? std::error_code(errno, std::generic_category()).message()
+                                    : "error " + std::to_string(error.number());
+        throw store::ExplainedError(
+            store::FileNotFound,
+            "the exchange files cannot be written in " + folder.string() + ": " + why);
+    }
+}
+
+// Copies a data file of the program folder into the work folder under the name the program reads.
+void CopyIntoWorkFolder(const fs::path& source, const fs::path& target) {
+    std::error_code error;
+    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    if (error) {
+        throw store::ExplainedError(store::FileNotFound,
+                                    target.string() + " cannot be written: " + error.message());
+    }
+}
+
+// Removes an earlier run's file, which must not pass for this run's.
+void RemoveEarlier(const fs::path& file) {
+    std::error_code error;
+    fs::remove(file, error);
+    if (error) {
+        throw store::ExplainedError(store::FileNotFound,
+                                    file.string() + " cannot be removed: " + error.message());
     }
 }
 
@@ -97,15 +138,24 @@ class RunningGuard {
 void AnalysisCommands::AnalysisMenuClick(int index) {
     resultFiles_.clear();
     completed_ = false;
+    failureReason_.clear();
     // Results land beside the spectrum the command started on, whatever is loaded meanwhile.
     spectrumFile_ = c_.store.SpectrumFileName;
-    summary_ = resultName(".SUM");
+    summary_ = workFile(SummaryWorkFile).string();
     try {
         runEntry(index);
+    } catch (const Cancelled&) {
+        failureReason_ = "cancelled";
     } catch (const store::BasicError& error) {
+        const auto* explained = dynamic_cast<const store::ExplainedError*>(&error);
         const char* message = FailureMessage(index);
-        if (error.number() == store::FileNotFound && message != nullptr) {
-            c_.messages.showMessage(message, platform::MessageIcon::Information);
+        std::string text = message != nullptr ? message : "";
+        if (explained != nullptr) {
+            failureReason_ = explained->reason();
+            text += (text.empty() ? "" : "\n") + failureReason_;
+        }
+        if (!text.empty()) {
+            c_.messages.showMessage(text, platform::MessageIcon::Information);
         }
     }
 }
@@ -128,19 +178,26 @@ void AnalysisCommands::runEntry(int index) {
                     {VarselecEntry, &AnalysisCommands::runVarselec}};
     for (const auto& program : programs) {
         if ((index == program.entry || all) && !(this->*program.method)(all)) {
+            if (all) {
+                // Ended by a missing program or a cancelled dialog: the summary so far stays.
+                store::ReplaceFileWithCopy(summary_, resultName(".SUM"));
+            }
             return;
         }
     }
     if (all) {
-        c_.store.ResultFilePath = summary_;
-        addResult(summary_);
-        show(summary_, ResultWindowKind::AnalysisResults);
+        const std::string summary = resultName(".SUM");
+        store::ReplaceFileWithCopy(summary_, summary);
+        c_.store.ResultFilePath = summary;
+        addResult(summary);
+        show(summary, ResultWindowKind::AnalysisResults);
     }
     completed_ = true;
 }
 
 bool AnalysisCommands::leastSquares(bool allMethods) {
-    const std::string report = programFile("FIT.VAL");
+    const std::string report = workFile("FIT.VAL").string();
+    RemoveEarlier(report);
     Skippable([&] {
         estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.ResidueCount,
                                     c_.messages);
@@ -150,6 +207,11 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
             StartSummary(summary_, report);
         }
     });
+    std::error_code error;
+    if (!fs::is_regular_file(report, error)) {
+        throw store::ExplainedError(store::FileNotFound,
+                                    "the least-squares report " + report + " could not be written");
+    }
     if (!allMethods) {
         show(report, ResultWindowKind::AnalysisResults);
     }
@@ -172,21 +234,17 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
     if (!present(data.file, data.absentText)) {
         return false;
     }
-    const fs::path folder = c_.store.ProgramDir;
-    WriteInputs([&] {
+    const fs::path folder = workFolder();
+    WriteInputs(folder, [&] {
         drivers::WriteSelcon2Input(c_.store, c_.settings.selcon, folder);
-        std::error_code error;
-        fs::copy_file(folder / data.file, folder / "ssdata", fs::copy_options::overwrite_existing,
-                      error);
-        if (error) {
-            throw store::BasicError(store::PathFileAccessError);
-        }
+        CopyIntoWorkFolder(fs::path(c_.store.ProgramDir) / data.file, folder / "ssdata");
     });
-    const std::string result = runProgram("selcon2.exe", {"CON"}, "output", ".SCM");
-    Skippable([&] {
-        store::TextFileWriter(result, store::TextFileWriter::Mode::Append)
+    runProgram("selcon2.exe", {"CON"}, "output");
+    WriteInputs(folder, [&] {
+        store::TextFileWriter(folder / "output", store::TextFileWriter::Mode::Append)
             .writeLine(data.resultLine);
     });
+    const std::string result = publish("output", ".SCM");
     finish(allMethods, result, Selcon2SummaryLine);
     return true;
 }
@@ -195,8 +253,9 @@ bool AnalysisCommands::runSelcon3(bool allMethods) {
     if (!present("selcon3_mod.exe", drivers::Selcon3AbsentText)) {
         return false;
     }
-    WriteInputs([&] { drivers::WriteSelcon3Input(c_.store, c_.store.ProgramDir); });
-    const std::string result = runProgram("selcon3_mod.exe", {"CON"}, "protein.ssc", ".SC3");
+    WriteInputs(workFolder(), [&] { drivers::WriteSelcon3Input(c_.store, workFolder()); });
+    runProgram("selcon3_mod.exe", {"CON"}, "protein.ssc");
+    const std::string result = publish("protein.ssc", ".SC3");
     finish(allMethods, result, Selcon3SummaryLine);
     return true;
 }
@@ -206,8 +265,9 @@ bool AnalysisCommands::runK2d(bool allMethods) {
         !present("weights.dat", drivers::K2dWeightsAbsentText)) {
         return false;
     }
-    WriteInputs([&] { drivers::WriteK2dInput(c_.store, c_.store.ProgramDir); });
-    const std::string result = runProgram("K2D.EXE", {}, "TAUX.TXT", ".K2D");
+    WriteInputs(workFolder(), [&] { drivers::WriteK2dInput(c_.store, workFolder()); });
+    runProgram("K2D.EXE", {}, "TAUX.TXT");
+    const std::string result = publish("TAUX.TXT", ".K2D");
     finish(allMethods, result, K2dSummaryLine);
     return true;
 }
@@ -216,8 +276,9 @@ bool AnalysisCommands::runContin(bool allMethods) {
     if (!present("CONTIN.EXE", drivers::ContinAbsentText)) {
         return false;
     }
-    WriteInputs([&] { drivers::WriteContinInput(c_.store, c_.store.ProgramDir); });
-    const std::string result = runProgram("CONTIN.EXE", {}, "CONTIN.CNT", ".CNT");
+    WriteInputs(workFolder(), [&] { drivers::WriteContinInput(c_.store, workFolder()); });
+    runProgram("CONTIN.EXE", {}, "CONTIN.CNT");
+    const std::string result = publish("CONTIN.CNT", ".CNT");
     finish(allMethods, result, ContinSummaryLine);
     return true;
 }
@@ -226,8 +287,9 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
     if (!present("varslc1.exe", drivers::VarselecAbsentText)) {
         return false;
     }
-    WriteInputs([&] {
-        c_.settings.ReferenceName = drivers::WriteVarselecBasis(c_.store, c_.store.ProgramDir);
+    WriteInputs(workFolder(), [&] {
+        c_.settings.ReferenceName =
+            drivers::WriteVarselecBasis(c_.store, c_.store.ProgramDir, workFolder());
     });
     ReferenceChoiceModel references(c_.store, c_.settings.ReferenceName);
     c_.dialogs.showReferenceChoice(references);
@@ -240,8 +302,9 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
         c_.messages.showMessage(TooFewProteinsText, platform::MessageIcon::Information);
         return false;
     }
-    WriteInputs([&] { drivers::WriteVarselecInput(c_.store, choice, c_.store.ProgramDir); });
-    const std::string result = runProgram("varslc1.exe", {"CON"}, "COMB2.OP", ".OUT");
+    WriteInputs(workFolder(), [&] { drivers::WriteVarselecInput(c_.store, choice, workFolder()); });
+    runProgram("varslc1.exe", {"CON"}, "COMB2.OP");
+    const std::string result = publish("COMB2.OP", ".OUT");
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
@@ -271,20 +334,27 @@ bool AnalysisCommands::VarselecAnalysis() {
     VarselecListRequest request;
     request.solutions = c_.store.ResultFilePath;
     request.basis = fs::path(c_.store.ProgramDir) / "s.ori";
-    request.list = store::ResultFileName(c_.store.ResultFilePath, ".LST");
+    request.list = workFile(ListWorkFile);
     request.contentMin = bounds.ContentMin;
     request.contentMax = bounds.ContentMax;
     request.labels = &c_.store.StructureLabel;
+    const std::string list = store::ResultFileName(c_.store.ResultFilePath, ".LST");
     int accepted = 0;
     try {
+        RemoveEarlier(request.list);
         accepted = WriteVarselecList(request);
+        store::ReplaceFileWithCopy(request.list, list);
+    } catch (const store::ExplainedError& error) {
+        failureReason_ = error.reason();
+        c_.messages.showMessage(failureReason_, platform::MessageIcon::Information);
+        return false;
     } catch (const store::BasicError&) {
-        return false;  // the analysis ends silently; what was written stays
+        return false;  // the analysis ends silently; no list that is cut short is put in place
     }
-    addResult(request.list.string());
+    addResult(list);
     c_.host.closeResult(ResultWindowKind::VarselecList);
     if (accepted >= 1) {
-        show(request.list.string(), ResultWindowKind::VarselecList);
+        show(list, ResultWindowKind::VarselecList);
     }
     return true;
 }
@@ -293,23 +363,33 @@ bool AnalysisCommands::present(const char* fileName, const char* absentText) {
     return drivers::CheckProgramPresent(c_.store.ProgramDir, fileName, absentText, c_.messages);
 }
 
-std::string AnalysisCommands::runProgram(const char* program,
-                                         const std::vector<std::string>& arguments,
-                                         const char* output, const char* extension) {
-    const fs::path folder = c_.store.ProgramDir;
-    // An earlier run's output must not pass for this run's.
-    std::error_code ignored;
-    fs::remove(folder / output, ignored);
+void AnalysisCommands::runProgram(const char* program, const std::vector<std::string>& arguments,
+                                  const char* output) {
+    const fs::path outputFile = workFile(output);
+    RemoveEarlier(outputFile);
+    drivers::ProgramOutcome outcome;
     {
         RunningGuard running(c_.host);
-        c_.host.runProgram(programFile(program), arguments, c_.store.ProgramDir);
+        outcome = c_.host.runProgram(programFile(program), arguments, workFolder().string());
     }
+    if (outcome.end == drivers::ProgramOutcome::End::Cancelled) {
+        throw Cancelled{};
+    }
+    if (!outcome.succeeded()) {
+        throw store::ExplainedError(store::FileNotFound, drivers::FailureReason(program, outcome));
+    }
+    std::error_code error;
+    if (!fs::is_regular_file(outputFile, error)) {
+        throw store::ExplainedError(store::FileNotFound,
+                                    std::string(program) + " left no output file " + output);
+    }
+}
+
+std::string AnalysisCommands::publish(const char* output, const char* extension) {
     const std::string result = resultName(extension);
     c_.store.ResultFilePath = result;
-    Skippable([&] {
-        drivers::CopyProgramOutput((folder / output).string(), result);
-        addResult(result);
-    });
+    drivers::CopyProgramOutput(workFile(output).string(), result);
+    addResult(result);
     return result;
 }
 
@@ -332,6 +412,14 @@ void AnalysisCommands::addResult(const std::string& path) {
 
 std::string AnalysisCommands::programFile(const char* name) const {
     return (fs::path(c_.store.ProgramDir) / name).string();
+}
+
+fs::path AnalysisCommands::workFolder() const {
+    return store::WorkFolder(c_.store);
+}
+
+fs::path AnalysisCommands::workFile(const char* name) const {
+    return store::WorkFile(c_.store, name);
 }
 
 std::string AnalysisCommands::resultName(const char* extension) const {

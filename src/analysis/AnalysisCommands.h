@@ -45,12 +45,18 @@ class AnalysisCommands {
 
     // Runs the methods of the entry in the fixed order least squares, helix, SELCON2, SELCON3,
     // K2D, CONTIN, Varselec. A missing program, a cancelled dialog or a failed program ends the
-    // command; a program that left no output is told by entry.
+    // command. A program that failed (exit status, crash, no output) or a result file that cannot
+    // be written is told with the entry's message and the reason on a second line (the reason
+    // alone for entries without a message). Exchange files and program outputs stay in the work
+    // folder; results are put beside the spectrum file whole, never torn.
     void AnalysisMenuClick(int index);
 
     // The Varselec result analysis of the solutions file named by ResultFilePath, after the
     // bounds dialog. Returns true when it wrote the list file.
     bool VarselecAnalysis();
+
+    // Why the last command did not complete, when a program or a file failed it.
+    const std::string& failureReason() const { return failureReason_; }
 
     // The result files the last command wrote beside the spectrum file, in order.
     const std::vector<std::string>& resultFiles() const { return resultFiles_; }
@@ -69,22 +75,28 @@ class AnalysisCommands {
     bool runContin(bool allMethods);
 
     bool present(const char* fileName, const char* absentText);
-    // Starts the program in the program folder once its old output is gone, then copies the new
-    // output beside the spectrum file under the extension given; returns that path.
-    std::string runProgram(const char* program, const std::vector<std::string>& arguments,
-                           const char* output, const char* extension);
+    // Starts the program in the work folder once its old output is gone and raises the failure
+    // of a program that did not succeed or left no output.
+    void runProgram(const char* program, const std::vector<std::string>& arguments,
+                    const char* output);
+    // Puts the program's output (in the work folder) beside the spectrum file under the
+    // extension given; returns that path.
+    std::string publish(const char* output, const char* extension);
     void finish(bool allMethods, const std::string& result,
                 std::string (*summaryLine)(const std::filesystem::path&));
     void show(const std::string& path, results::ResultWindowKind window);
     void addResult(const std::string& path);
     std::string programFile(const char* name) const;
+    std::filesystem::path workFolder() const;
+    std::filesystem::path workFile(const char* name) const;
     std::string resultName(const char* extension) const;
 
     AnalysisContext c_;
     std::string spectrumFile_;  // taken when the command starts: results land beside it
-    std::string summary_;
+    std::string summary_;       // built in the work folder, put beside the spectrum at the end
     std::vector<std::string> resultFiles_;
     bool completed_ = false;
+    std::string failureReason_;
 };
 
 }  // namespace tavrelion::analysis

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/ProgramOutcome.h"
 #include "results/ResultWindowModel.h"
 
 namespace tavrelion::analysis {
@@ -14,16 +15,16 @@ class AnalysisHost {
   public:
     virtual ~AnalysisHost() = default;
 
-    // Runs the program with the arguments in the working folder and returns once it has ended.
-    // A program that fails or cannot start is not reported: it leaves no output file.
-    virtual void runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                            const std::string& workingFolder) = 0;
+    // Runs the program with the arguments in the working folder and returns how it ended.
+    virtual drivers::ProgramOutcome runProgram(const std::string& program,
+                                               const std::vector<std::string>& arguments,
+                                               const std::string& workingFolder) = 0;
 
     virtual void showResult(const std::string& path, results::ResultWindowKind window) = 0;
     virtual void closeResult(results::ResultWindowKind window) = 0;
 
     // True while an analysis program runs: no second analysis may start and mix the exchange
-    // files in the program folder.
+    // files in the work folder.
     virtual void analysisRunning(bool running) = 0;
 };
 

@@ -18,8 +18,14 @@ std::string Text(double value) {
 
 }  // namespace
 
+// Each line of a message gets the file's name, so that a filter on the name finds them all.
 void BatchAnswers::tell(const std::string& text) {
-    err_ << fileName_ << ": " << text << '\n';
+    std::size_t start = 0;
+    do {
+        const std::size_t end = text.find('\n', start);
+        err_ << fileName_ << ": " << text.substr(start, end - start) << '\n';
+        start = end == std::string::npos ? end : end + 1;
+    } while (start != std::string::npos);
 }
 
 void BatchAnswers::showMessage(const std::string& text, platform::MessageIcon) {

@@ -123,6 +123,10 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.contentMin = Whole(argument, value, -32768, 32767);
         } else if (argument == "--content-max") {
             options.contentMax = Whole(argument, value, -32768, 32767);
+        } else if (argument == "--jobs") {
+            options.jobs = Whole(argument, value, 1, 64);
+        } else if (argument == "--timeout") {
+            options.timeoutSeconds = Whole(argument, value, 1, 86400);
         } else {
             throw std::invalid_argument("unknown option " + argument);
         }
@@ -143,17 +147,19 @@ Estimates the secondary structure of each spectrum file (CD6 or CDMAX .ASC expor
 with the methods of the F&it menu of TAVRELION 2000, without windows. Each file is loaded into a
 new set; the result files are written beside it exactly as the menu commands write them, and
 their paths are printed on standard output, one per line. Messages the program would show in a
-box go to standard error, prefixed with the file name. The exit status is 0 only when every file
-produced its results.
+box go to standard error, prefixed with the file name; an analysis program that fails (exit
+status, crash, time-out, no output) fails its file, with the program's reason. The exit status
+is 0 only when every file produced its results. Work and exchange files go into a private folder
+per job under the user's runtime or cache folder, removed at the end; SIGINT and SIGTERM end the
+running analysis programs too, and a result file is never left half-written.
 
 Options (defaults in brackets):
   --method M               lsq, helix, varselec, selcon2, selcon3, k2d, contin or all [all].
                            all runs lsq, selcon2, selcon3, k2d, contin and varselec and writes
                            the summary (.SUM); lsq also copies the report beside the spectrum
                            as .FIT.
-  --program-dir DIR        the program folder with the analysis programs and their data
-                           [the folder of tavrelion-batch, or its per-user copy when that folder
-                           cannot be written]
+  --program-dir DIR        the program folder with the analysis programs and their data; it is
+                           only read [the folder of tavrelion-batch]
   --residues N             number of amino-acid residues, for --method helix [required there]
   --cell-width MM          cell width in mm, for files in Delta A or degrees [asked: required]
   --concentration M        residue molar concentration, with --cell-width [asked: required]
@@ -165,6 +171,10 @@ Options (defaults in brackets):
   --varselec-proteins LIST Varselec basis proteins kept, e.g. 1-20,25,30-33 [1-33]
   --content-min N          Varselec analysis: lowest total content accepted, percent [10]
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
+  --jobs N                 files analysed side by side, each in a work folder of its own
+                           [the number of processor cores]
+  --timeout SECONDS        an analysis program still running after this time is stopped and
+                           its file fails [60]
   --help                   this text
 )";
 }

@@ -21,6 +21,8 @@ struct BatchOptions {
     std::vector<int> varselecProteins;  // empty: the proteins chosen at start (all 33)
     std::optional<int> contentMin;
     std::optional<int> contentMax;
+    int jobs = 0;             // files analysed side by side; 0: one per processor core
+    int timeoutSeconds = 60;  // longest run of one analysis program
     std::vector<std::string> files;
     bool help = false;
 };

@@ -1,13 +1,21 @@
 #include "batch/BatchRun.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <sstream>
 #include <system_error>
+#include <thread>
 
 #include "analysis/AnalysisCommands.h"
 #include "batch/BatchAnswers.h"
 #include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
+#include "store/FileReplacement.h"
 #include "store/NumberText.h"
 #include "store/ResultNames.h"
 
@@ -21,9 +29,10 @@ class BatchHost : public analysis::AnalysisHost {
   public:
     explicit BatchHost(const BatchServices& services) : services_(services) {}
 
-    void runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                    const std::string& workingFolder) override {
-        services_.runProgram(program, arguments, workingFolder);
+    drivers::ProgramOutcome runProgram(const std::string& program,
+                                       const std::vector<std::string>& arguments,
+                                       const std::string& workingFolder) override {
+        return services_.runProgram(program, arguments, workingFolder);
     }
     void showResult(const std::string&, results::ResultWindowKind) override {}
     void closeResult(results::ResultWindowKind) override {}
@@ -33,13 +42,52 @@ class BatchHost : public analysis::AnalysisHost {
     const BatchServices& services_;
 };
 
-// The program's state for a batch run, as the main window keeps it for an interactive one.
+// A work folder of one job, made under root and removed with everything in it at the end.
+class JobFolder {
+  public:
+    explicit JobFolder(const fs::path& root) {
+        std::random_device seed;
+        std::error_code error;
+        fs::create_directories(root, error);
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const fs::path candidate = root / ("job-" + std::to_string(seed()));
+            if (fs::create_directory(candidate, error) && !error) {
+                path_ = candidate;
+            }
+        }
+        if (path_.empty()) {
+            throw store::ExplainedError(
+                store::PathFileAccessError,
+                "no work folder can be made in " + root.string() + ": " + error.message());
+        }
+    }
+    ~JobFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    JobFolder(const JobFolder&) = delete;
+    JobFolder& operator=(const JobFolder&) = delete;
+
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// The program's state for one job, as the main window keeps it for an interactive run.
 struct BatchState {
     store::SpectrumStore store;
-    estimation::ReferenceSets sets;
     estimation::FitResults fit;
     store::Int16 residues = 0;
     analysis::AnalysisSettings settings;
+};
+
+// What one file gave: told in the order of the files once it and all before it are done.
+struct FileReport {
+    std::string messages;
+    std::vector<std::string> results;
+    bool failed = false;
+    bool done = false;
 };
 
 bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
@@ -65,15 +113,10 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
 
 // Runs the entry on the loaded spectrum; returns the result files, empty when it failed.
 std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
-                                 analysis::AnalysisCommands& commands) {
+                                 analysis::AnalysisCommands& commands, BatchAnswers& answers) {
     const int entry = options.menuEntry;
     const bool leastSquares =
         entry == analysis::LeastSquaresEntry || entry == analysis::AllMethodsEntry;
-    const fs::path report = fs::path(state.store.ProgramDir) / "FIT.VAL";
-    std::error_code ignored;
-    if (leastSquares) {
-        fs::remove(report, ignored);
-    }
     const std::string spectrumFile = state.store.SpectrumFileName;
     commands.AnalysisMenuClick(entry);
     bool complete = commands.completed();
@@ -84,10 +127,13 @@ std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
     std::vector<std::string> files = commands.resultFiles();
     if (complete && leastSquares) {
         const std::string copy = store::ResultFileName(spectrumFile, ".FIT");
-        std::error_code error;
-        fs::copy_file(report, copy, fs::copy_options::overwrite_existing, error);
-        complete = !error;
-        files.insert(files.begin(), copy);
+        try {
+            store::ReplaceFileWithCopy(store::WorkFile(state.store, "FIT.VAL"), copy);
+            files.insert(files.begin(), copy);
+        } catch (const store::ExplainedError& error) {
+            answers.showMessage(error.reason(), platform::MessageIcon::Information);
+            complete = false;
+        }
     }
     if (!complete) {
         return {};
@@ -95,50 +141,159 @@ std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
     return files;
 }
 
+// The jobs of one call: each takes the next file, analyses it in its own work folder and state,
+// and tells what the finished files gave in their order.
+class BatchJobs {
+  public:
+    BatchJobs(const BatchOptions& options, const std::string& programDir,
+              const estimation::ReferenceSets& sets, const BatchServices& services)
+        : options_(options),
+          programDir_(programDir),
+          sets_(sets),
+          services_(services),
+          reports_(options.files.size()) {}
+
+    void work() {
+        std::ostringstream messages;
+        BatchAnswers answers(options_, messages);
+        std::unique_ptr<JobFolder> folder;
+        try {
+            folder = std::make_unique<JobFolder>(services_.workRoot);
+        } catch (const store::ExplainedError& error) {
+            messages << "tavrelion-batch: " << error.reason() << '\n';
+        }
+        BatchHost host(services_);
+        auto state = std::make_unique<BatchState>();
+        store::SetStartupTables(state->store);
+        state->store.ProgramDir = programDir_;
+        state->store.WorkDir = folder ? folder->path().string() : std::string();
+        analysis::AnalysisCommands commands({state->store, sets_, state->fit, state->residues,
+                                             state->settings, answers, answers, host});
+        for (std::size_t k = take(); k < reports_.size(); k = take()) {
+            FileReport report;
+            if (folder) {
+                analyse(k, *state, commands, answers, report);
+            } else {
+                report.failed = true;
+            }
+            report.messages = messages.str();
+            messages.str("");
+            finish(k, std::move(report));
+        }
+    }
+
+    int failures() const { return failures_; }
+
+  private:
+    std::size_t take() {
+        std::lock_guard lock(mutex_);
+        if (services_.stop != nullptr && services_.stop->load()) {
+            return reports_.size();
+        }
+        return next_++;
+    }
+
+    void analyse(std::size_t k, BatchState& state, analysis::AnalysisCommands& commands,
+                 BatchAnswers& answers, FileReport& report) {
+        const std::string& file = options_.files[k];
+        answers.setFileName(file);
+        if (!Load(state, file, answers)) {
+            answers.showMessage("not loaded", platform::MessageIcon::Information);
+            report.failed = true;
+            return;
+        }
+        report.results = Analyse(state, options_, commands, answers);
+        if (report.results.empty() && options_.menuEntry != analysis::HelixEntry) {
+            answers.showMessage("the analysis did not complete",
+                                platform::MessageIcon::Information);
+            report.failed = true;
+        }
+    }
+
+    // Files are told in order: each as soon as it and every file before it are done.
+    void finish(std::size_t k, FileReport report) {
+        std::lock_guard lock(mutex_);
+        report.done = true;
+        reports_[k] = std::move(report);
+        const std::size_t count = reports_.size();
+        while (told_ < count && reports_[told_].done) {
+            const FileReport& ready = reports_[told_];
+            if (count > 1) {
+                services_.err << "[" << told_ + 1 << "/" << count << "] " << options_.files[told_]
+                              << '\n';
+            }
+            services_.err << ready.messages;
+            for (const std::string& produced : ready.results) {
+                services_.out << produced << '\n';
+            }
+            failures_ += ready.failed ? 1 : 0;
+            ++told_;
+        }
+        services_.out.flush();
+        services_.err.flush();
+    }
+
+    const BatchOptions& options_;
+    const std::string& programDir_;
+    const estimation::ReferenceSets& sets_;
+    const BatchServices& services_;
+    std::mutex mutex_;
+    std::vector<FileReport> reports_;
+    std::size_t next_ = 0;
+    std::size_t told_ = 0;
+    int failures_ = 0;
+};
+
 }  // namespace
+
+std::string SameResultNames(const std::vector<std::string>& files) {
+    std::map<std::string, std::string> byBase;
+    for (const std::string& file : files) {
+        std::error_code error;
+        const fs::path base = fs::weakly_canonical(fs::absolute(file), error);
+        const std::string key = store::ResultFileName(base.string(), ".*");
+        const auto [earlier, added] = byBase.emplace(key, file);
+        if (!added) {
+            return earlier->second + " and " + file + " both give the result files " +
+                   store::ResultFileName(file, ".*") + "; give them in separate calls";
+        }
+    }
+    return {};
+}
 
 int RunBatch(const BatchOptions& options, const std::string& programDir,
              const BatchServices& services) {
-    BatchAnswers answers(options, services.err);
-    BatchHost host(services);
-    BatchState state;
-    store::SetStartupTables(state.store);
-    state.store.ReferenceSelected.fill(1);
-    state.store.ProgramDir = programDir;
+    const std::string clash = SameResultNames(options.files);
+    if (!clash.empty()) {
+        services.err << "tavrelion-batch: " << clash << '\n';
+        return 2;
+    }
+    std::ostringstream setMessages;
+    BatchAnswers answers(options, setMessages);
     answers.setFileName(mainwindow::FileNameOf(programDir));
-    const bool setsRead = estimation::LoadReferenceSets(programDir, state.sets, answers);
-    analysis::AnalysisCommands commands({state.store, state.sets, state.fit, state.residues,
-                                         state.settings, answers, answers, host});
-
+    estimation::ReferenceSets sets;
+    const bool setsRead = estimation::LoadReferenceSets(programDir, sets, answers);
+    services.err << setMessages.str();
     const bool needsSets = options.menuEntry == analysis::LeastSquaresEntry ||
                            options.menuEntry == analysis::AllMethodsEntry;
     if (needsSets && !setsRead) {
         return 1;  // the reference sets' message has been given
     }
-    int failures = 0;
-    const std::size_t count = options.files.size();
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::string& file = options.files[k];
-        answers.setFileName(file);
-        if (count > 1) {
-            services.err << "[" << k + 1 << "/" << count << "] " << file << '\n';
-        }
-        if (!Load(state, file, answers)) {
-            services.err << file << ": not loaded\n";
-            ++failures;
-            continue;
-        }
-        const std::vector<std::string> files = Analyse(state, options, commands);
-        for (const std::string& produced : files) {
-            services.out << produced << '\n';
-        }
-        if (files.empty() && options.menuEntry != analysis::HelixEntry) {
-            services.err << file << ": the analysis did not complete\n";
-            ++failures;
-        }
+    BatchJobs jobs(options, programDir, sets, services);
+    const std::size_t threads = std::clamp<std::size_t>(
+        options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
+                         : std::max(1u, std::thread::hardware_concurrency()),
+        1, options.files.size());
+    std::vector<std::thread> others;
+    for (std::size_t t = 1; t < threads; ++t) {
+        others.emplace_back([&jobs] { jobs.work(); });
     }
-    services.out.flush();
-    return failures == 0 ? 0 : 1;
+    jobs.work();
+    for (auto& thread : others) {
+        thread.join();
+    }
+    const bool stopped = services.stop != nullptr && services.stop->load();
+    return jobs.failures() == 0 && !stopped ? 0 : 1;
 }
 
 }  // namespace tavrelion::batch

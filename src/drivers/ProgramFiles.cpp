@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "store/BasicError.h"
+#include "store/FileReplacement.h"
 
 namespace tavrelion::drivers {
 
@@ -19,15 +19,7 @@ bool CheckProgramPresent(const std::string& programDir, const std::string& fileN
 }
 
 void CopyProgramOutput(const std::string& outputPath, const std::string& resultPath) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(outputPath, error)) {
-        throw store::BasicError(store::FileNotFound);
-    }
-    std::filesystem::copy_file(outputPath, resultPath,
-                               std::filesystem::copy_options::overwrite_existing, error);
-    if (error) {
-        throw store::BasicError(store::PathFileAccessError);
-    }
+    store::ReplaceFileWithCopy(outputPath, resultPath);
 }
 
 }  // namespace tavrelion::drivers

@@ -23,8 +23,9 @@ inline constexpr const char* ContinAbsentText = "CONTIN program (CONTIN.EXE) is 
 bool CheckProgramPresent(const std::string& programDir, const std::string& fileName,
                          const std::string& absentText, platform::MessageService& messages);
 
-// Copies the program's output file to the result file, replacing it. A missing output file raises
-// store::BasicError 53 (file not found); a result file that cannot be written raises 75.
+// Copies the program's output file to the result file, replacing it as store::ReplaceFile does.
+// A missing output file raises store::ExplainedError 53 (file not found); a result file that
+// cannot be written or replaced raises 75; both name the file and the reason.
 void CopyProgramOutput(const std::string& outputPath, const std::string& resultPath);
 
 }  // namespace tavrelion::drivers

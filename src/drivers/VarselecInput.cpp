@@ -76,9 +76,10 @@ long VarselecCombinationCount(int n, int k) {
 }
 
 std::vector<std::string> WriteVarselecBasis(const store::SpectrumStore& store,
-                                            const std::filesystem::path& folder) {
-    store::TextFileReader basis(folder / "s.ori");
-    store::TextFileWriter file(folder / "s.dta");
+                                            const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& workFolder) {
+    store::TextFileReader basis(programFolder / "s.ori");
+    store::TextFileWriter file(workFolder / "s.dta");
     const int first = store.FirstWavelength;
     const int last = store.FirstWavelength + store.PointCount - 2;
     std::vector<std::string> names;

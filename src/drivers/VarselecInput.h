@@ -22,11 +22,13 @@ struct VarselecChoice {
 // n! / (k! (n - k)!) from factorials in double precision, rounded; 1 for k = 0.
 long VarselecCombinationCount(int n, int k);
 
-// Reads s.ori from folder and writes s.dta there: each protein's name line and its data lines
-// for the current spectrum's wavelengths from the first up to the one before the last. Returns
-// the 33 name lines in basis order. A missing s.ori raises error 53, a short one error 62.
+// Reads s.ori from the program folder and writes s.dta into the work folder: each protein's name
+// line and its data lines for the current spectrum's wavelengths from the first up to the one
+// before the last. Returns the 33 name lines in basis order. A missing s.ori raises error 53, a
+// short one error 62.
 std::vector<std::string> WriteVarselecBasis(const store::SpectrumStore& store,
-                                            const std::filesystem::path& folder);
+                                            const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& workFolder);
 
 // Writes n.dta (the wavelength range), b.dta (the file name, then the values of every point but
 // the last divided by 3300) and comctl.dta (the counts and the chosen proteins) into folder. The

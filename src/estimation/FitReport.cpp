@@ -42,8 +42,9 @@ std::string FitReportRow(const FitResults& results, int setNumber) {
 }
 
 void WriteFitReport(const store::SpectrumStore& store, const FitResults& results) {
+    const std::filesystem::path file = store::WorkFile(store, "FIT.VAL");
     try {
-        store::TextFileWriter report(std::filesystem::path(store.ProgramDir) / "FIT.VAL");
+        store::TextFileWriter report(file);
         report.writeLine(" TAVRELION results");
         report.writeLine(" File: " + store.SpectrumFileName);
         report.writeLine("Correction of data for baseline " + BareNumber(store.BaselineCorrection));
@@ -54,7 +55,9 @@ void WriteFitReport(const store::SpectrumStore& store, const FitResults& results
             report.writeLine(FitReportRow(results, setNumber));
         }
     } catch (const store::BasicError&) {
-        // The report window then shows what the file holds, as for any other failed write.
+        // A report cut short by a full disk must not pass for a complete one.
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
     }
 }
 

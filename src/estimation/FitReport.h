@@ -12,8 +12,9 @@ namespace tavrelion::estimation {
 // four-column sets. A set without coefficients reads "no solution".
 std::string FitReportRow(const FitResults& results, int setNumber);
 
-// Writes FIT.VAL into the program folder: title, file, the corrections applied, column heads and
-// one row per set. A file that cannot be written is passed over silently.
+// Writes FIT.VAL into the work folder: title, file, the corrections applied, column heads and
+// one row per set. A file that cannot be written is passed over, and one written only in part is
+// removed, so that the caller finds no report.
 void WriteFitReport(const store::SpectrumStore& store, const FitResults& results);
 
 }  // namespace tavrelion::estimation

@@ -108,9 +108,13 @@ void MainWindow::useAnalysisDialogs(analysis::AnalysisDialogs& dialogs) {
         state_.analysis, services_.messages, *analysisDialogs_, *this});
 }
 
-void MainWindow::runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                            const std::string& workingFolder) {
-    drivers::RunAndWait(program, arguments, workingFolder);
+// A program that runs longer than a second gets a window with Cancel over this one.
+drivers::ProgramOutcome MainWindow::runProgram(const std::string& program,
+                                               const std::vector<std::string>& arguments,
+                                               const std::string& workingFolder) {
+    drivers::RunLimits limits;
+    limits.progressParent = this;
+    return drivers::RunAndWait(program, arguments, workingFolder, limits);
 }
 
 void MainWindow::showResult(const std::string& path, results::ResultWindowKind window) {

@@ -67,8 +67,9 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void clearPlot() override;
     void commandsChanged() override;
 
-    void runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                    const std::string& workingFolder) override;
+    drivers::ProgramOutcome runProgram(const std::string& program,
+                                       const std::vector<std::string>& arguments,
+                                       const std::string& workingFolder) override;
     void showResult(const std::string& path, results::ResultWindowKind window) override;
     void closeResult(results::ResultWindowKind window) override;
     void analysisRunning(bool running) override;

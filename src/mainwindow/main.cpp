@@ -3,7 +3,7 @@
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/ProgramFolder.h"
+#include "mainwindow/WorkFolder.h"
 #include "platform/QtDialogPresenter.h"
 #include "platform/QtFileDialogService.h"
 #include "platform/QtFindDialogPresenter.h"
@@ -19,6 +19,15 @@ int main(int argc, char* argv[]) {
 
     mainwindow::ProgramState state;
     platform::QtMessageService messages;
+    const auto workFolder =
+        mainwindow::WorkFolder::Take(mainwindow::SharedWorkFolder(), mainwindow::PrivateWorkRoot());
+    if (workFolder == nullptr) {
+        messages.showMessage(
+            "No work folder can be made in " + mainwindow::PrivateWorkRoot().toStdString(),
+            platform::MessageIcon::Critical);
+        return 1;
+    }
+    state.store->WorkDir = workFolder->path().toLocal8Bit().toStdString();
     platform::QtFileDialogService fileDialogs;
     platform::QtDialogPresenter dialogs;
     mainwindow::QtDesktopDialogs desktop(nullptr, fileDialogs);
@@ -36,7 +45,7 @@ int main(int argc, char* argv[]) {
             return;
         }
         window.show();
-        window.startUp(mainwindow::ProgramFolder());
+        window.startUp(QCoreApplication::applicationDirPath());
     });
     about.show();
     return QApplication::exec();

@@ -10,7 +10,7 @@ namespace tavrelion::spectrumio {
 ReadOutcome ReadInstrumentAscii(store::SpectrumStore& store, int slot, LoadServices& services,
                                 LoadProgress& progress);
 
-// Tab-separated JCD files in mean residue ellipticity; also writes CD.TMP into the program folder.
+// Tab-separated JCD files in mean residue ellipticity; also writes CD.TMP into the work folder.
 ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& services,
                     LoadProgress& progress);
 

@@ -19,7 +19,7 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
                     LoadProgress& progress) {
     store.DataUnit = store::UnitNotRecognised;
     store::TextFileReader file(store.SpectrumFileName);
-    store::TextFileWriter temporary(std::filesystem::path(store.ProgramDir) / "CD.TMP");
+    store::TextFileWriter temporary(store::WorkFile(store, "CD.TMP"));
 
     for (int line = 1; line <= 23; ++line) {
         store.FileLine(line) = file.readLine();

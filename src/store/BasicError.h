@@ -26,4 +26,16 @@ class BasicError : public std::runtime_error {
     int number_;
 };
 
+// A failure the user is told the reason of, in words: a program that failed, a file that cannot
+// be written. It ends an analysis command, whose message then gets the reason on a second line.
+class ExplainedError : public BasicError {
+  public:
+    ExplainedError(int number, std::string reason)
+        : BasicError(number), reason_(std::move(reason)) {}
+    const std::string& reason() const { return reason_; }
+
+  private:
+    std::string reason_;
+};
+
 }  // namespace tavrelion::store

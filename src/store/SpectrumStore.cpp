@@ -4,6 +4,14 @@
 
 namespace tavrelion::store {
 
+std::filesystem::path WorkFolder(const SpectrumStore& store) {
+    return store.WorkDir.empty() ? store.ProgramDir : store.WorkDir;
+}
+
+std::filesystem::path WorkFile(const SpectrumStore& store, const std::string& name) {
+    return WorkFolder(store) / name;
+}
+
 void SetStartupTables(SpectrumStore& store) {
     store.StructureLabel(1) = "   Helix = ";
     store.StructureLabel(2) = "AP sheet = ";

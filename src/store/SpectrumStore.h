@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "store/CheckedArray.h"
@@ -32,6 +33,8 @@ enum DataUnitCode : Int16 {
 struct SpectrumStore {
     // Program and file
     std::string ProgramDir;
+    // Where this instance writes its work and exchange files; empty: the program folder.
+    std::string WorkDir;
     std::string SpectrumFileName;
     Int16 DataUnit = 0;
     std::string UnitLabel;
@@ -78,6 +81,11 @@ struct SpectrumStore {
     CheckedArray<std::string, StructureLabelCount> StructureLabel;
     CheckedArray<Int16, ReferenceCount> ReferenceSelected;
 };
+
+// The work folder of this instance: WorkDir, or the program folder while no work folder is set;
+// and a work file (FIT.VAL, CD.TMP, an exchange file) in it.
+std::filesystem::path WorkFolder(const SpectrumStore& store);
+std::filesystem::path WorkFile(const SpectrumStore& store, const std::string& name);
 
 // The start-up tables: structure labels, slot colours, every reference selected.
 void SetStartupTables(SpectrumStore& store);

@@ -1,5 +1,7 @@
 #include "store/TextFile.h"
 
+#include <exception>
+
 #include "store/BasicError.h"
 
 namespace tavrelion::store {
@@ -113,9 +115,17 @@ std::string TextFileReader::readNumberField() {
     return field;
 }
 
-TextFileWriter::TextFileWriter(const std::filesystem::path& path, Mode mode) {
+TextFileWriter::TextFileWriter(const std::filesystem::path& path, Mode mode)
+    : exceptionsAtStart_(std::uncaught_exceptions()) {
     stream_.open(path, std::ios::binary | (mode == Mode::Append ? std::ios::app : std::ios::trunc));
     if (!stream_) {
+        throw BasicError(PathFileAccessError);
+    }
+}
+
+TextFileWriter::~TextFileWriter() noexcept(false) {
+    stream_.close();
+    if (stream_.fail() && std::uncaught_exceptions() == exceptionsAtStart_) {
         throw BasicError(PathFileAccessError);
     }
 }

@@ -32,12 +32,17 @@ class TextFileReader {
 };
 
 // Writes a single-byte text file line by line, each line ended by CR LF. The file is created or
-// emptied on opening, or added to (error 75 when that is not possible).
+// emptied on opening, or added to (error 75 when that is not possible). Every write is checked,
+// the last one when the writer goes: a file that a full disk cut short raises error 75 then,
+// unless an error is already on its way.
 class TextFileWriter {
   public:
     enum class Mode { Replace, Append };
 
     explicit TextFileWriter(const std::filesystem::path& path, Mode mode = Mode::Replace);
+    ~TextFileWriter() noexcept(false);
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
 
     void writeLine(const std::string& line);
     // Text without a line end, as the last line of some exchange files is.
@@ -45,6 +50,7 @@ class TextFileWriter {
 
   private:
     std::ofstream stream_;
+    int exceptionsAtStart_;
 };
 
 }  // namespace tavrelion::store

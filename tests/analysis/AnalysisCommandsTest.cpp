@@ -27,6 +27,7 @@ class AnalysisCommandsTest : public ::testing::Test {
   protected:
     AnalysisCommandsTest() {
         store_.ProgramDir = programFolder_.path().string();
+        store_.WorkDir = workFolder_.path().string();
         store::SetStartupTables(store_);
         for (const char* file : {"selcon2.exe", "selcon3_mod.exe", "K2D.EXE", "weights.dat",
                                  "CONTIN.EXE", "varslc1.exe", "ssdata.p2", "ssdata.ks"}) {
@@ -59,6 +60,7 @@ class AnalysisCommandsTest : public ::testing::Test {
     }
 
     TemporaryFolder programFolder_;
+    TemporaryFolder workFolder_;
     TemporaryFolder dataFolder_;
     store::SpectrumStore store_;
     estimation::ReferenceSets sets_;
@@ -80,7 +82,7 @@ TEST_F(AnalysisCommandsTest, AllMethodsRunsEveryProgramAndWritesTheSummary) {
                                         "varslc1.exe"}));
     for (const auto& run : host_.runs) {
         EXPECT_TRUE(run.menuClosed) << run.program;
-        EXPECT_EQ(run.folder, store_.ProgramDir);
+        EXPECT_EQ(run.folder, store_.WorkDir);
         EXPECT_EQ(fs::path(run.program).parent_path(), programFolder_.path());
     }
     EXPECT_EQ(host_.runs[0].arguments, std::vector<std::string>{"CON"});
@@ -149,20 +151,25 @@ TEST_F(AnalysisCommandsTest, ProgramLeavingNoOutputIsToldByEntry) {
     host_.engines.erase("selcon3_mod.exe");
     host_.engines.erase("CONTIN.EXE");
     // An earlier run's output must not pass for this run's.
-    programFolder_.write("protein.ssc", "  Fractions: old result #\r\n");
+    workFolder_.write("protein.ssc", "  Fractions: old result #\r\n");
     click(Selcon3Entry);
-    EXPECT_EQ(messages_.texts(), std::vector<std::string>{"Error in Self consistent program"});
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"Error in Self consistent program\n"
+                                       "selcon3_mod.exe left no output file protein.ssc"});
     EXPECT_FALSE(fs::exists(result(".SC3")));
     click(K2dEntry);
-    EXPECT_EQ(messages_.texts().back(), "Error in the K2D.exe program");
-    messages_.shown.clear();
+    EXPECT_EQ(messages_.texts().back(),
+              "Error in the K2D.exe program\nK2D.EXE left no output file TAUX.TXT");
+    // Entries without a message of their own tell the reason alone.
     click(ContinEntry);
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(messages_.texts().back(), "CONTIN.EXE left no output file CONTIN.CNT");
     EXPECT_TRUE(host_.shown.empty());
 
-    // Within All methods the failure ends the command quietly before CONTIN and Varselec.
+    // Within All methods the failure ends the command before CONTIN and Varselec.
+    messages_.shown.clear();
     click(AllMethodsEntry);
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"selcon3_mod.exe left no output file protein.ssc"});
     EXPECT_EQ(host_.programsRun().back(), "selcon3_mod.exe");
     EXPECT_TRUE(host_.shown.empty());
     EXPECT_FALSE(commands_.completed());
@@ -177,12 +184,15 @@ TEST_F(AnalysisCommandsTest, SingleMethodsShowTheirResultBesideTheSpectrum) {
     EXPECT_EQ(host_.shown[0].path, result(".SCM").string());
     EXPECT_EQ(host_.shown[1].path, result(".K2D").string());
     EXPECT_EQ(host_.shown[2].path, result(".CNT").string());
-    EXPECT_EQ(host_.shown[3].path, (programFolder_.path() / "FIT.VAL").string());
-    EXPECT_EQ(ReadBytes(result(".K2D")), ReadBytes(programFolder_.path() / "TAUX.TXT"));
+    EXPECT_EQ(host_.shown[3].path, (workFolder_.path() / "FIT.VAL").string());
+    EXPECT_EQ(ReadBytes(result(".K2D")), ReadBytes(workFolder_.path() / "TAUX.TXT"));
     EXPECT_EQ(store_.ResultFilePath, result(".CNT").string());
-    EXPECT_TRUE(fs::exists(programFolder_.path() / "GD.DAT"));
-    EXPECT_TRUE(fs::exists(programFolder_.path() / "CONTIN.IN"));
-    EXPECT_EQ(ReadBytes(programFolder_.path() / "ssdata"), "data of ssdata.p2");
+    EXPECT_TRUE(fs::exists(workFolder_.path() / "GD.DAT"));
+    EXPECT_TRUE(fs::exists(workFolder_.path() / "CONTIN.IN"));
+    EXPECT_EQ(ReadBytes(workFolder_.path() / "ssdata"), "data of ssdata.p2");
+    // The program folder is only read.
+    EXPECT_FALSE(fs::exists(programFolder_.path() / "FIT.VAL"));
+    EXPECT_FALSE(fs::exists(programFolder_.path() / "GD.DAT"));
 }
 
 TEST_F(AnalysisCommandsTest, ResultsLandBesideTheSpectrumTheCommandStartedOn) {
@@ -196,7 +206,7 @@ TEST_F(AnalysisCommandsTest, ResultsLandBesideTheSpectrumTheCommandStartedOn) {
 }
 
 TEST_F(AnalysisCommandsTest, MissingStructureDataOfTheChosenModelIsReported) {
-    programFolder_.write("ssdata", "left over from another model");
+    workFolder_.write("ssdata", "left over from another model");
     dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(3); };
     click(Selcon2Entry);
     EXPECT_EQ(messages_.texts(),
@@ -206,7 +216,7 @@ TEST_F(AnalysisCommandsTest, MissingStructureDataOfTheChosenModelIsReported) {
 
     dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(2); };
     click(Selcon2Entry);
-    EXPECT_EQ(ReadBytes(programFolder_.path() / "ssdata"), "data of ssdata.ks");
+    EXPECT_EQ(ReadBytes(workFolder_.path() / "ssdata"), "data of ssdata.ks");
     const std::string scm = ReadBytes(result(".SCM"));
     EXPECT_EQ(scm.substr(scm.size() - 22), "Kabsch & Sander data\r\n");
 }
@@ -218,7 +228,7 @@ TEST_F(AnalysisCommandsTest, VarselecShowsItsSolutionsAndAnalyzeWritesTheList) {
     EXPECT_EQ(host_.shown[0].path, result(".OUT").string());
     EXPECT_EQ(settings_.ReferenceName.size(), 33u);
     EXPECT_EQ(settings_.ReferenceName[32], "Protein number 33");
-    EXPECT_TRUE(fs::exists(programFolder_.path() / "comctl.dta"));
+    EXPECT_TRUE(fs::exists(workFolder_.path() / "comctl.dta"));
 
     EXPECT_TRUE(commands_.VarselecAnalysis());
     EXPECT_EQ(settings_.bounds.ContentMin, 10);
@@ -257,6 +267,64 @@ TEST_F(AnalysisCommandsTest, VarselecStopsWithoutASpectrumOrWithTooFewProteins) 
     fs::remove(programFolder_.path() / "s.ori");
     click(VarselecEntry);
     EXPECT_EQ(messages_.texts(), std::vector<std::string>{"Error in R.Tamsin program Varselec"});
+}
+
+TEST_F(AnalysisCommandsTest, AFailedProgramIsToldWithItsReasonAndLeavesTheEarlierResult) {
+    using End = drivers::ProgramOutcome::End;
+    // The program wrote an output, but its exit status says it failed.
+    drivers::ProgramOutcome failed;
+    failed.exitCode = 1;
+    failed.errors = "K2D: weights.dat: ends before the map\n";
+    host_.outcomes["K2D.EXE"] = failed;
+    const auto earlier = dataFolder_.write("LYSO.K2D", "earlier result\r\n");
+    click(K2dEntry);
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"Error in the K2D.exe program\nK2D.EXE ended with exit "
+                                       "status 1: K2D: weights.dat: ends before the map"});
+    EXPECT_EQ(ReadBytes(earlier), "earlier result\r\n");
+    EXPECT_TRUE(host_.shown.empty());
+
+    // Cancelled by the user: no message, the rest of All methods skipped, no summary.
+    messages_.shown.clear();
+    host_.outcomes["K2D.EXE"].end = End::Cancelled;
+    click(AllMethodsEntry);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(host_.programsRun().back(), "K2D.EXE");
+    EXPECT_FALSE(fs::exists(result(".SUM")));
+    EXPECT_EQ(commands_.failureReason(), "cancelled");
+}
+
+TEST_F(AnalysisCommandsTest, FilesThatCannotBeWrittenFailTheEntryWithTheFileAndTheReason) {
+    // A result in a link's place: refused, the link's target untouched.
+    const auto target = programFolder_.write("elsewhere.txt", "keep");
+    fs::create_symlink(target, result(".SC3"));
+    click(Selcon3Entry);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.texts()[0], "Error in Self consistent program\n" + result(".SC3").string() +
+                                        " is a symbolic link: results are not written through "
+                                        "links");
+    EXPECT_EQ(ReadBytes(target), "keep");
+
+    // A work folder that cannot be written (a file in its place): nothing runs.
+    messages_.shown.clear();
+    host_.runs.clear();
+    store_.WorkDir = workFolder_.write("blocked", "not a folder").string();
+    click(ContinEntry);
+    EXPECT_TRUE(host_.runs.empty());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(
+        messages_.texts()[0].rfind(
+            "the exchange files cannot be written in " + store_.WorkDir + ": Not a directory", 0),
+        0u)
+        << messages_.texts()[0];
+
+    // Nor can the least-squares report: no stale report is shown.
+    messages_.shown.clear();
+    click(LeastSquaresEntry);
+    EXPECT_TRUE(host_.shown.empty());
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{store_.WorkDir + "/FIT.VAL cannot be removed: Not a "
+                                                        "directory"});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "analysis/AnalysisTestFiles.h"
@@ -112,20 +114,30 @@ class BatchRunTest : public ::testing::Test {
     int run(std::vector<std::string> arguments) {
         const BatchOptions options = ParseBatchOptions(arguments);
         const auto engines = FakeEngines();
-        BatchServices services{[&](const std::string& program, const std::vector<std::string>&,
-                                   const std::string& folder) {
-                                   const auto engine =
-                                       engines.find(fs::path(program).filename().string());
-                                   if (engine != engines.end())
-                                       engine->second(folder);
-                               },
-                               out_, err_};
+        BatchServices services{
+            [&](const std::string& program, const std::vector<std::string>&,
+                const std::string& folder) {
+                const std::string name = fs::path(program).filename().string();
+                const auto engine = engines.find(name);
+                if (engine != engines.end())
+                    engine->second(folder);
+                folders_.insert(folder);
+                if (name == "varslc1.exe")
+                    comctl_ = testing_support::ReadBytes(fs::path(folder) / "comctl.dta");
+                const auto outcome = outcomes_.find(name);
+                return outcome != outcomes_.end() ? outcome->second : drivers::ProgramOutcome{};
+            },
+            out_, err_, (work_.path() / "jobs").string()};
         return RunBatch(options, program_.path().string(), services);
     }
     std::string file(const char* name) const { return (data_.path() / name).string(); }
 
     TemporaryFolder program_;
     TemporaryFolder data_;
+    TemporaryFolder work_;
+    std::set<std::string> folders_;
+    std::string comctl_;
+    std::map<std::string, drivers::ProgramOutcome> outcomes_;
     std::ostringstream out_;
     std::ostringstream err_;
 };
@@ -144,17 +156,16 @@ TEST_F(BatchRunTest, AllMethodsListsEveryResultFileBesideTheSpectrum) {
 TEST_F(BatchRunTest, EachMethodAndItsAnswers) {
     EXPECT_EQ(run({"--method", "lsq", file("LYSO.ASC")}), 0);
     EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("LYSO.FIT")});
-    EXPECT_EQ(testing_support::ReadBytes(file("LYSO.FIT")),
-              testing_support::ReadBytes(program_.path() / "FIT.VAL"));
+    EXPECT_EQ(testing_support::ReadBytes(file("LYSO.FIT"))
+                  .rfind(" TAVRELION results\r\n File: " + file("LYSO.ASC") + "\r\n", 0),
+              0u);
 
     out_.str("");
     EXPECT_EQ(run({"--method", "varselec", "--varselec-proteins", "1-30", "--varselec-remove", "1",
                    file("LYSO.ASC")}),
               0);
     EXPECT_EQ(Lines(out_.str()), (std::vector<std::string>{file("LYSO.OUT"), file("LYSO.LST")}));
-    EXPECT_NE(
-        testing_support::ReadBytes(program_.path() / "comctl.dta").find("   30   29      1     30"),
-        std::string::npos);
+    EXPECT_NE(comctl_.find("   30   29      1     30"), std::string::npos);
 
     out_.str("");
     EXPECT_EQ(run({"--method", "helix", "--residues", "129", file("LYSO.ASC")}), 0);

@@ -278,8 +278,8 @@ TEST(ExchangeFileVarselec, CombinationCounts) {
 TEST(ExchangeFileVarselec, BasisKeepsTheLinesFromTheFirstWavelengthToTheOneBeforeTheLast) {
     TemporaryFolder folder;
     folder.write("s.ori", BasisFile(33));
-    const auto names =
-        WriteVarselecBasis(*Spectrum(190, 260, [](int) { return 0.0; }), folder.path());
+    const auto names = WriteVarselecBasis(*Spectrum(190, 260, [](int) { return 0.0; }),
+                                          folder.path(), folder.path());
 
     std::string expected;
     for (int p = 1; p <= 33; ++p) {
@@ -297,9 +297,9 @@ TEST(ExchangeFileVarselec, BasisKeepsTheLinesFromTheFirstWavelengthToTheOneBefor
 TEST(ExchangeFileVarselec, MissingOrShortBasisRaisesFileErrors) {
     TemporaryFolder folder;
     const auto spectrum = Spectrum(190, 260, [](int) { return 0.0; });
-    EXPECT_EQ(ErrorOf([&] { WriteVarselecBasis(*spectrum, folder.path()); }), 53);
+    EXPECT_EQ(ErrorOf([&] { WriteVarselecBasis(*spectrum, folder.path(), folder.path()); }), 53);
     folder.write("s.ori", BasisFile(32));
-    EXPECT_EQ(ErrorOf([&] { WriteVarselecBasis(*spectrum, folder.path()); }), 62);
+    EXPECT_EQ(ErrorOf([&] { WriteVarselecBasis(*spectrum, folder.path(), folder.path()); }), 62);
 }
 
 TEST(ExchangeFileVarselec, RangeSpectrumAndCombinationsForAllProteins) {

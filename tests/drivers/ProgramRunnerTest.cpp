@@ -1,16 +1,27 @@
 #include "drivers/ProgramRunner.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "drivers/ProgramFiles.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TemporaryFolder.h"
 #include "store/BasicError.h"
+#include "store/FileReplacement.h"
+#include "store/TextFile.h"
 
 namespace tavrelion::drivers {
 namespace {
@@ -141,17 +152,65 @@ TEST(ProgramRunnerWait, GivesTheProgramNoConsoleInputToWaitFor) {
     EXPECT_EQ(ReadBytes(programDir.path() / "typed"), "");
 }
 
-TEST(ProgramRunnerFailure, AProgramThatWritesNothingShowsAsAMissingOutputFile) {
+TEST(ProgramRunnerFailure, HowTheProgramEndedAndItsOwnReasonAreReturned) {
     TemporaryFolder programDir;
-    const auto engine = FakeEngine(programDir, "CONTIN.EXE", "exit 3\n");
-    const auto result = programDir.write("LYSO.CNT", "earlier result");
+    const std::string dir = programDir.path().string();
+    const struct {
+        const char* what;
+        std::string script;
+        int timeoutSeconds;
+        ProgramOutcome::End end;
+        std::string reason;
+    } cases[] = {
+        {"success", "echo chatter >&2\nexit 0\n", 0, ProgramOutcome::End::Exited, ""},
+        {"exit status", "echo 'SP175.REF: line 7 is not a number' >&2\nexit 1\n", 0,
+         ProgramOutcome::End::Exited,
+         "K2D.EXE ended with exit status 1: SP175.REF: line 7 is not a number"},
+        {"killed", "kill -9 $$\n", 0, ProgramOutcome::End::Crashed,
+         "K2D.EXE stopped abnormally (it crashed or was killed)"},
+        {"hung", "echo working >&2\nsleep 30\n", 1, ProgramOutcome::End::TimedOut,
+         "K2D.EXE did not end within 1 s and was stopped: working"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto engine = FakeEngine(programDir, "K2D.EXE", c.script);
+        const auto started = std::chrono::steady_clock::now();
+        RunLimits limits;
+        limits.timeoutSeconds = c.timeoutSeconds;
+        const ProgramOutcome outcome = RunAndWait(engine, {}, dir, limits);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+        EXPECT_EQ(outcome.end, c.end);
+        EXPECT_EQ(FailureReason("K2D.EXE", outcome), c.reason);
+    }
+    const ProgramOutcome missing = RunAndWait(dir + "/missing.exe", {}, dir);
+    EXPECT_EQ(missing.end, ProgramOutcome::End::NotStarted);
+    EXPECT_EQ(FailureReason("missing.exe", missing).rfind("missing.exe could not be started: ", 0),
+              0u);
+}
 
-    RunAndWait(engine, {}, programDir.path().string());
-    EXPECT_EQ(ErrorNumberOf([&] {
-                  CopyProgramOutput((programDir.path() / "CONTIN.CNT").string(), result.string());
-              }),
-              store::FileNotFound);
-    EXPECT_EQ(ReadBytes(result), "earlier result");
+TEST(ProgramRunnerFailure, CancelInTheProgressWindowEndsTheProgram) {
+    TemporaryFolder programDir;
+    const auto engine = FakeEngine(programDir, "CONTIN.EXE", "sleep 30\necho late > CONTIN.CNT\n");
+    QWidget window;
+    bool progressShown = false;
+    // The window appears after a second, names the program and offers Cancel.
+    QTimer::singleShot(1500, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (progress != nullptr && progress->isVisible()) {
+                progressShown = progress->labelText().contains("CONTIN.EXE");
+                progress->findChild<QPushButton*>()->click();
+            }
+        }
+    });
+    const auto started = std::chrono::steady_clock::now();
+    RunLimits limits;
+    limits.progressParent = &window;
+    const ProgramOutcome outcome = RunAndWait(engine, {}, programDir.path().string(), limits);
+    EXPECT_TRUE(progressShown);
+    EXPECT_EQ(outcome.end, ProgramOutcome::End::Cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_FALSE(std::filesystem::exists(programDir.path() / "CONTIN.CNT"));
 }
 
 TEST(ProgramRunnerFailure, AProgramThatCannotStartEndsTheWaitAtOnce) {
@@ -172,7 +231,7 @@ TEST(ProgramRunnerFailure, AProgramThatCannotStartEndsTheWaitAtOnce) {
     EXPECT_FALSE(std::filesystem::exists(programDir.path() / "ran"));
 }
 
-TEST(ProgramRunnerCopy, ReplacesTheResultWithTheOutputByteForByte) {
+TEST(ProgramRunnerCopy, ReplacesTheResultWholeOrRefusesWithTheReason) {
     TemporaryFolder programDir;
     TemporaryFolder spectra;
     const std::string bytes("helix 0.31\r\nsheet 0.22\r\n\0\x1a", 26);
@@ -183,12 +242,72 @@ TEST(ProgramRunnerCopy, ReplacesTheResultWithTheOutputByteForByte) {
     EXPECT_EQ(ReadBytes(result), bytes);
     EXPECT_EQ(ReadBytes(output), bytes);
 
-    // A result that cannot be written is not mistaken for the program's failure.
+    // A link in the result's place is not followed; a folder there is not replaced.
+    const auto elsewhere = programDir.write("precious.txt", "keep me");
+    std::filesystem::create_symlink(elsewhere, spectra.path() / "LINK.K2D");
+    std::filesystem::create_directory(spectra.path() / "DIR.K2D");
+    const struct {
+        std::filesystem::path target;
+        int number;
+        std::string says;
+    } refused[] = {
+        {spectra.path() / "LINK.K2D", store::PathFileAccessError, "is a symbolic link"},
+        {spectra.path() / "DIR.K2D", store::PathFileAccessError, "it is not a file"},
+        {spectra.path() / "gone" / "LYSO.K2D", store::PathFileAccessError, "cannot be written"},
+    };
+    for (const auto& r : refused) {
+        try {
+            CopyProgramOutput(output.string(), r.target.string());
+            ADD_FAILURE() << r.target << " was written";
+        } catch (const store::ExplainedError& error) {
+            EXPECT_EQ(error.number(), r.number);
+            EXPECT_NE(error.reason().find(r.target.string() + " "), std::string::npos);
+            EXPECT_NE(error.reason().find(r.says), std::string::npos) << error.reason();
+        }
+    }
+    EXPECT_EQ(ReadBytes(elsewhere), "keep me");
     EXPECT_EQ(ErrorNumberOf([&] {
-                  CopyProgramOutput(output.string(),
-                                    (spectra.path() / "gone" / "LYSO.K2D").string());
+                  CopyProgramOutput((programDir.path() / "CONTIN.CNT").string(), result.string());
               }),
-              store::PathFileAccessError);
+              store::FileNotFound);
+    EXPECT_EQ(ReadBytes(result), bytes);
+}
+
+// A full disk, played by a limit on the size of the files this process writes.
+TEST(ProgramRunnerCopy, AFullDiskLeavesTheEarlierResultAndNoPartFile) {
+    TemporaryFolder spectra;
+    const auto result = spectra.write("LYSO.SUM", "complete earlier summary\r\n");
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string reason;
+    try {
+        store::ReplaceFile(result, std::string(4096, 'x'));
+    } catch (const store::ExplainedError& error) {
+        reason = error.reason();
+    }
+    int writerError = 0;
+    try {
+        store::TextFileWriter(spectra.path() / "FIT.VAL").writeText(std::string(1000, 'y'));
+    } catch (const store::BasicError& error) {
+        writerError = error.number();
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(reason.find("LYSO.SUM cannot be written: File too large"), std::string::npos)
+        << reason;
+    EXPECT_EQ(writerError, store::PathFileAccessError);
+    EXPECT_EQ(ReadBytes(result), "complete earlier summary\r\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(spectra.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"FIT.VAL", "LYSO.SUM"}));
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ class FakeAnalysisHost : public analysis::AnalysisHost {
         results::ResultWindowKind window;
     };
 
-    void runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                    const std::string& workingFolder) override {
+    drivers::ProgramOutcome runProgram(const std::string& program,
+                                       const std::vector<std::string>& arguments,
+                                       const std::string& workingFolder) override {
         runs.push_back({program, arguments, workingFolder, running});
         const std::string name = std::filesystem::path(program).filename().string();
         if (const auto engine = engines.find(name); engine != engines.end()) {
@@ -42,6 +43,8 @@ class FakeAnalysisHost : public analysis::AnalysisHost {
         if (duringRun) {
             duringRun();
         }
+        const auto outcome = outcomes.find(name);
+        return outcome != outcomes.end() ? outcome->second : drivers::ProgramOutcome{};
     }
     void showResult(const std::string& path, results::ResultWindowKind window) override {
         shown.push_back({path, window});
@@ -58,6 +61,7 @@ class FakeAnalysisHost : public analysis::AnalysisHost {
     }
 
     std::map<std::string, Engine> engines;
+    std::map<std::string, drivers::ProgramOutcome> outcomes;  // how a program ends; default: well
     std::function<void()> duringRun;  // what the user does while a program runs
     std::vector<Run> runs;
     std::vector<Shown> shown;

@@ -36,6 +36,14 @@ class TemporaryFolder {
     std::filesystem::path path_;
 };
 
+// A copy of a built program in folder, which then reads its data files from there.
+inline std::filesystem::path InstallCopy(const std::filesystem::path& program,
+                                         const TemporaryFolder& folder) {
+    const auto copy = folder.path() / program.filename();
+    std::filesystem::copy_file(program, copy, std::filesystem::copy_options::overwrite_existing);
+    return copy;
+}
+
 inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream stream(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};

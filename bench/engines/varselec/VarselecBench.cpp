@@ -45,7 +45,7 @@ void VarselecRun(benchmark::State& state) {
     for (int i = 1; i <= drivers::VarselecProteinCount; ++i) {
         choice.SelectedIndex.push_back(static_cast<store::Int16>(i));
     }
-    drivers::WriteVarselecBasis(store, folder.path());
+    drivers::WriteVarselecBasis(store, folder.path(), folder.path());
     drivers::WriteVarselecInput(store, choice, folder.path());
     std::ostringstream messages;
     for (auto _ : state) {

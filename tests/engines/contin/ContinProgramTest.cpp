@@ -159,7 +159,8 @@ class BrokenProgramInput : public ::testing::TestWithParam<BrokenFolder> {};
 TEST_P(BrokenProgramInput, EndsWithAMessageAndAnExplainedReport) {
     TemporaryFolder folder;
     GetParam().prepare(folder.path());
-    const auto run = RunProgram(folder.path(), "CON");
+    const auto installed = testing_support::InstallCopy(CONTIN_PROGRAM, folder);
+    const auto run = RunProgram(folder.path(), "CON", "", installed.string());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.errors, HasSubstr(GetParam().says));
     EXPECT_THAT(run.report, HasSubstr(GetParam().says));

@@ -53,14 +53,14 @@ struct ProgramRun {
 };
 
 // Runs the built CONTIN.EXE with folder as its working folder, as the main program does, with
-// no console input; leaveOut names a reference protein to leave out (through the environment).
+// no console input; leaveOut names a reference protein to leave out. The program reads SP175.REF
+// from its own folder: program names a copy installed elsewhere.
 inline ProgramRun RunProgram(const std::filesystem::path& folder, const std::string& argument,
-                             const std::string& leaveOut = "") {
-    const std::string environment =
-        leaveOut.empty() ? "" : "TAVRELION_CONTIN_LEAVE_OUT='" + leaveOut + "' ";
-    const std::string command = "cd '" + folder.string() + "' && " + environment +
-                                "'" CONTIN_PROGRAM "' " + argument +
-                                " < /dev/null > stdout.txt 2> stderr.txt";
+                             const std::string& leaveOut = "",
+                             const std::string& program = CONTIN_PROGRAM) {
+    const std::string check = leaveOut.empty() ? "" : " --leave-out '" + leaveOut + "'";
+    const std::string command = "cd '" + folder.string() + "' && '" + program + "' " + argument +
+                                check + " < /dev/null > stdout.txt 2> stderr.txt";
     const int status = std::system(command.c_str());
     ProgramRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

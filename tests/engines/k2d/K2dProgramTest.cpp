@@ -59,8 +59,9 @@ struct ProgramRun {
 
 // Runs the built K2D.EXE in folder as the main program does (the folder is its working folder),
 // with no console input.
-ProgramRun RunProgram(const std::filesystem::path& folder, const std::string& argument) {
-    const std::string command = "cd '" + folder.string() + "' && '" K2D_PROGRAM "' " + argument +
+ProgramRun RunProgram(const std::filesystem::path& folder, const std::string& argument,
+                      const std::string& program = K2D_PROGRAM) {
+    const std::string command = "cd '" + folder.string() + "' && '" + program + "' " + argument +
                                 " < /dev/null > stdout.txt 2> stderr.txt";
     const int status = std::system(command.c_str());
     ProgramRun run;
@@ -121,8 +122,9 @@ TEST_P(K2dLeftOutProtein, IsEstimatedWithinTargetAndSummarisedUnderItsColumns) {
     WriteWeightsFile(TrainMap(Sp175().without(protein)), {}, folder.path() / WeightsFileName);
     drivers::WriteK2dInput(*ReferenceSpectrum(protein), folder.path());
     ASSERT_EQ(Lines(ReadBytes(folder.path() / "GD.DAT")).size(), 41u);
+    const auto installed = testing_support::InstallCopy(K2D_PROGRAM, folder);
 
-    const ProgramRun run = RunProgram(folder.path(), "CON");
+    const ProgramRun run = RunProgram(folder.path(), "CON", installed.string());
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     const std::string report = ReadBytes(folder.path() / "TAUX.TXT");
     ExpectReportShape(report, 1);
@@ -242,7 +244,8 @@ TEST(K2dProgram, BuiltProgramFailsWithAMessageOnADamagedMap) {
     TemporaryFolder folder;
     folder.write(WeightsFileName, "MAP KOHONEN\r\nGRID 8\r\n");
     drivers::WriteK2dInput(*ReferenceSpectrum(0), folder.path());
-    const ProgramRun run = RunProgram(folder.path(), "CON");
+    const auto installed = testing_support::InstallCopy(K2D_PROGRAM, folder);
+    const ProgramRun run = RunProgram(folder.path(), "CON", installed.string());
     EXPECT_NE(run.exitCode, 0);
     EXPECT_THAT(run.errors, HasSubstr("weights.dat: ends before the number of columns"));
     EXPECT_THAT(ReadBytes(folder.path() / "TAUX.TXT"), HasSubstr("cannot be read"));

@@ -188,8 +188,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Selcon3Program, MissingReferenceFileIsReportedNotCrashed) {
     TemporaryFolder folder;
     drivers::WriteSelcon3Input(*StoreOfProtein("MBH", 178, 260), folder.path());
+    const auto installed = testing_support::InstallCopy(SELCON3_PROGRAM, folder);
 
-    const ProgramRun run = RunSelcon3(folder);
+    const ProgramRun run = RunProgram(installed.string(), folder.path(), "protein.ssc");
 
     EXPECT_GT(run.exitCode, 0);
     EXPECT_NE(run.errors.find("SP175.REF"), std::string::npos) << run.errors;

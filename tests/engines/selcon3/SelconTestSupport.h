@@ -63,10 +63,9 @@ struct ProgramRun {
 inline ProgramRun RunProgram(const std::string& program, const std::filesystem::path& folder,
                              const std::string& reportName, const std::string& leaveOut = "",
                              const std::string& argument = "CON") {
-    const std::string environment =
-        leaveOut.empty() ? "" : "TAVRELION_SELCON_LEAVE_OUT='" + leaveOut + "' ";
-    const std::string command = "cd '" + folder.string() + "' && " + environment + "'" + program +
-                                "' " + argument + " < /dev/null > stdout.txt 2> stderr.txt";
+    const std::string check = leaveOut.empty() ? "" : " --leave-out '" + leaveOut + "'";
+    const std::string command = "cd '" + folder.string() + "' && '" + program + "' " + argument +
+                                check + " < /dev/null > stdout.txt 2> stderr.txt";
     const int status = std::system(command.c_str());
     ProgramRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

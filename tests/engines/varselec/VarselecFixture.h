@@ -73,7 +73,7 @@ class ProgramFolder {
 
     void writeDriverFiles(const store::SpectrumStore& store,
                           const drivers::VarselecChoice& choice) {
-        drivers::WriteVarselecBasis(store, path());
+        drivers::WriteVarselecBasis(store, path(), path());
         drivers::WriteVarselecInput(store, choice, path());
     }
     void write(const std::string& name, const std::string& bytes) const {

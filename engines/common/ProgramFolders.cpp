@@ -1,0 +1,41 @@
+#include "common/ProgramFolders.h"
+
+#include <ostream>
+#include <stdexcept>
+#include <system_error>
+
+namespace tavrelion::engines {
+
+ProgramFolders FoldersOfThisProgram(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path work = std::filesystem::current_path(error);
+    if (error) {
+        throw std::runtime_error("the working folder cannot be read: " + error.message());
+    }
+    // Linux names the executable itself; elsewhere the path the program was started by serves.
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || executable.empty()) {
+        executable = std::filesystem::absolute(argv0 != nullptr ? argv0 : "", error);
+    }
+    return {std::move(work), executable.parent_path()};
+}
+
+ProgramArguments ReadProgramArguments(const std::vector<std::string>& arguments,
+                                      std::ostream& errors, const std::string& programName) {
+    ProgramArguments read;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "CON" || argument == "con") {
+            continue;
+        }
+        if (argument == "--leave-out" && i + 1 < arguments.size()) {
+            read.leaveOut = arguments[++i];
+            continue;
+        }
+        errors << programName << ": the argument \"" << argument << "\" is not used\n";
+        read.understood = false;
+    }
+    return read;
+}
+
+}  // namespace tavrelion::engines

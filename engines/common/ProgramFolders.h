@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tavrelion::engines {
+
+// Where an analysis program finds its files: the exchange files of one run in its working folder
+// (several runs may go on side by side, each in its own), its data files (SP175.REF,
+// weights.dat) beside its own executable, where they were installed and are only read.
+struct ProgramFolders {
+    std::filesystem::path work;
+    std::filesystem::path data;
+
+    // One folder for both, as checks and tools that prepare a folder of their own use it.
+    ProgramFolders(const std::filesystem::path& both) : work(both), data(both) {}  // NOLINT
+    ProgramFolders(std::filesystem::path workFolder, std::filesystem::path dataFolder)
+        : work(std::move(workFolder)), data(std::move(dataFolder)) {}
+};
+
+// The folders of the running program: the current folder and the folder of the executable.
+// Throws std::runtime_error when the current folder cannot be read.
+ProgramFolders FoldersOfThisProgram(const char* argv0);
+
+// The program's arguments: "CON" (or none) as the main program passes it, and the check option
+// "--leave-out CODE", which leaves one reference protein out. Anything else is told on errors.
+struct ProgramArguments {
+    std::string leaveOut;
+    bool understood = true;
+};
+ProgramArguments ReadProgramArguments(const std::vector<std::string>& arguments,
+                                      std::ostream& errors, const std::string& programName);
+
+}  // namespace tavrelion::engines
