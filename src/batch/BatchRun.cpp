@@ -97,6 +97,28 @@ std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
 
 }  // namespace
 
+std::string PrintablePath(const std::string& path) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string printable;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            printable += "\\\\";
+        } else if (c == '\n') {
+            printable += "\\n";
+        } else if (c == '\r') {
+            printable += "\\r";
+        } else if (c == '\t') {
+            printable += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            printable += std::string("\\x") + hex[byte >> 4] + hex[byte & 0xF];
+        } else {
+            printable += c;
+        }
+    }
+    return printable;
+}
+
 int RunBatch(const BatchOptions& options, const std::string& programDir,
              const BatchServices& services) {
     BatchAnswers answers(options, services.err);
@@ -118,19 +140,20 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
     int failures = 0;
     const std::size_t count = options.files.size();
     for (std::size_t k = 0; k < count; ++k) {
-        const std::string& file = options.files[k];
+        const std::string& path = options.files[k];
+        const std::string file = PrintablePath(path);
         answers.setFileName(file);
         if (count > 1) {
             services.err << "[" << k + 1 << "/" << count << "] " << file << '\n';
         }
-        if (!Load(state, file, answers)) {
+        if (!Load(state, path, answers)) {
             services.err << file << ": not loaded\n";
             ++failures;
             continue;
         }
         const std::vector<std::string> files = Analyse(state, options, commands);
         for (const std::string& produced : files) {
-            services.out << produced << '\n';
+            services.out << PrintablePath(produced) << '\n';
         }
         if (files.empty() && options.menuEntry != analysis::HelixEntry) {
             services.err << file << ": the analysis did not complete\n";

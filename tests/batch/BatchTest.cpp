@@ -191,5 +191,13 @@ TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
     EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
 }
 
+TEST_F(BatchRunTest, LineBreaksInANameAreEscapedInEveryPrintedPath) {
+    fs::copy_file(file("LYSO.ASC"), file("LY\nSO.ASC"));
+    EXPECT_EQ(run({"--method", "k2d", file("LY\nSO.ASC"), file("LYSO.ASC")}), 0);
+    EXPECT_EQ(Lines(out_.str()),
+              (std::vector<std::string>{file("LY") + "\\nSO.K2D", file("LYSO.K2D")}));
+    EXPECT_NE(err_.str().find("[1/2] " + file("LY") + "\\nSO.ASC\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tavrelion::batch
