@@ -16,7 +16,7 @@ Outcome FuzzCd6(std::string_view bytes);
 Outcome FuzzCdmax(std::string_view bytes);
 Outcome FuzzJcd(std::string_view bytes);
 Outcome FuzzTvr(std::string_view bytes);
-// DATA.CD through the main program's reference sets.
+// DATA.CD through the main program's reference sets, then a least-squares fit on it.
 Outcome FuzzDataCd(std::string_view bytes);
 
 // The analysis programs' data files: SP175.REF (then a SELCON3 run on it), weights.dat (then a

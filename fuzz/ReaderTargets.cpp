@@ -6,6 +6,8 @@
 #include "FuzzSupport.h"
 #include "FuzzTargets.h"
 #include "common/DataLimits.h"
+#include "estimation/FitReport.h"
+#include "estimation/LeastSquaresFit.h"
 #include "estimation/ReferenceSets.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "spectrumio/UnitDialogModel.h"
@@ -66,6 +68,26 @@ void CheckRefused(const store::SpectrumStore& store, const RecordedMessages& mes
     }
 }
 
+// The lysozyme sample as the fit's spectrum.
+const store::SpectrumStore& LysozymeSpectrum() {
+    static const auto spectrum = [] {
+        auto store = std::make_unique<store::SpectrumStore>();
+        store::SetStartupTables(*store);
+        store->ProgramDir = WorkFolder().string();
+        store->SpectrumFileName = std::string(TAVRELION_SOURCE_DIR) + "/samples/LYSO.ASC";
+        store->SpectrumCount = 1;
+        RecordedMessages messages;
+        AnsweringDialogs dialogs;
+        IgnoredListener listener;
+        spectrumio::LoadServices services{messages, dialogs, listener};
+        if (!spectrumio::LoadSpectrum(*store, 1, services)) {
+            Broken("the lysozyme sample does not load");
+        }
+        return store;
+    }();
+    return *spectrum;
+}
+
 Outcome LoadSpectrumFile(std::string_view bytes, const char* extension) {
     const auto file = WorkFolder() / (std::string("SPECTRUM.") + extension);
     WriteFile(file, bytes);
@@ -121,6 +143,14 @@ Outcome FuzzDataCd(std::string_view bytes) {
                     Broken("an accepted DATA.CD holds a value beyond any spectrum");
                 }
             }
+        }
+    }
+    estimation::FitResults results;
+    store::Int16 residues = 0;
+    estimation::LeastSquaresFit(LysozymeSpectrum(), *sets, results, residues, messages);
+    for (int set = 1; set <= estimation::ReferenceSetCount; ++set) {
+        if (engines::PrintsNonFinite(estimation::FitReportRow(results, set))) {
+            Broken("the fit report prints a number that is not finite");
         }
     }
     return Outcome::Accepted;
