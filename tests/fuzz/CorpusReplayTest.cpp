@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 #include "FuzzTargets.h"
@@ -16,6 +17,10 @@ struct Target {
     const char* folder;
     Outcome (*run)(std::string_view);
 };
+
+void PrintTo(const Target& target, std::ostream* out) {
+    *out << target.folder;
+}
 
 class CorpusReplayTest : public testing::TestWithParam<Target> {};
 
