@@ -21,7 +21,7 @@ declare -A seeds=(
     [structuredata]="data/ssdata.ks data/ssdata.p2"
 )
 targets=(cd6 cdmax jcd tvr datacd referencefile weightsfile basisfile structuredata
-         k2dinput selcon2input selcon3input continput varselecspectrum)
+         k2dinput selcon2input selcon3input contininput varselecspectrum)
 each=$(( seconds / ${#targets[@]} ))
 (( each >= 1 )) || each=1
 
@@ -35,8 +35,10 @@ for target in "${targets[@]}"; do
     if [ -d "$source/tests/corpus/$target" ]; then
         cp "$source/tests/corpus/$target"/* "$corpus/"
     fi
+    program="$build/fuzz/fuzz_$target"
+    [ -x "$program" ] || { echo "missing $program" >&2; exit 1; }
     echo "== fuzz_$target for ${each} s"
-    "$build/fuzz/fuzz_$target" "$corpus" -max_total_time="$each" -timeout=10 -rss_limit_mb=4096 \
+    "$program" "$corpus" -max_total_time="$each" -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 2>&1 |
         grep -E '^(==|outcomes|stat::number_of_executed_units|stat::peak_rss|Done|.*ERROR|.*broken rule|SUMMARY|artifact_prefix)' || true
 done

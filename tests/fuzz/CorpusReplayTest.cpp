@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Target{"weightsfile", FuzzWeightsFile}, Target{"basisfile", FuzzBasisFile},
                     Target{"structuredata", FuzzStructureData}, Target{"k2dinput", FuzzK2dInput},
                     Target{"selcon2input", FuzzSelcon2Input},
-                    Target{"selcon3input", FuzzSelcon3Input}, Target{"continput", FuzzContinInput},
+                    Target{"selcon3input", FuzzSelcon3Input}, Target{"contininput", FuzzContinInput},
                     Target{"varselecspectrum", FuzzVarselecSpectrum}),
     [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.folder); });
 
