@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "analysis/AnalysisTestFiles.h"
@@ -197,6 +198,14 @@ TEST_F(BatchRunTest, LineBreaksInANameAreEscapedInEveryPrintedPath) {
     EXPECT_EQ(Lines(out_.str()),
               (std::vector<std::string>{file("LY") + "\\nSO.K2D", file("LYSO.K2D")}));
     EXPECT_NE(err_.str().find("[1/2] " + file("LY") + "\\nSO.ASC\n"), std::string::npos);
+
+    // Each line of a message carries the file's name.
+    std::ofstream(file("CUT.TVR"), std::ios::binary) << "title\r\n3,unit\r\n";
+    err_.str("");
+    EXPECT_EQ(run({"--method", "k2d", file("CUT.TVR")}), 1);
+    EXPECT_NE(err_.str().find(file("CUT.TVR") + ": Error  62 in format\n" + file("CUT.TVR") +
+                              ": CUT.TVR, line 3\n"),
+              std::string::npos);
 }
 
 }  // namespace
