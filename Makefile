@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 PRESET ?= default
 
-.PHONY: run test build dependencies sanitize bench format clean
+.PHONY: run test build dependencies sanitize fuzz bench format clean
 
 dependencies:
 	scripts/install-dependencies.sh
@@ -26,6 +26,15 @@ sanitize: dependencies
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# Coverage-guided fuzzing (clang's libFuzzer) of every reader and analysis program input, for
+# FUZZ_SECONDS in all, seeded with the samples, the data files and tests/corpus. Inputs that
+# break a rule are kept in build/fuzz/crashes.
+FUZZ_SECONDS ?= 60
+fuzz: dependencies
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
 bench: build
 	build/$(PRESET)/bench/bench_load
 	build/$(PRESET)/bench/bench_fit
@@ -38,7 +47,7 @@ bench: build
 	build/$(PRESET)/bench/engines/allmethods/bench_allmethods
 
 format:
-	find src tests bench engines -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
+	find src tests bench engines fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i
 
 clean:
 	rm -rf build

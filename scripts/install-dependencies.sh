@@ -8,6 +8,7 @@ packages=(
     libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -6,8 +6,10 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "common/DataLimits.h"
+#include "common/DataWords.h"
+
 namespace tavrelion::engines {
-namespace {
 
 // File layout (plain text, '#' starts a comment line):
 //   SET <name>
@@ -15,65 +17,6 @@ namespace {
 //   PROTEINS <count>
 //   then per protein: PROTEIN <code> <helix> <sheet> <turn> <other>
 //   followed by the delta epsilon values from the highest wavelength down, any number per line.
-
-[[noreturn]] void Malformed(const std::filesystem::path& file, const std::string& what) {
-    throw std::runtime_error("reference file " + file.string() + ": " + what);
-}
-
-class TokenStream {
-  public:
-    TokenStream(std::istream& in, std::filesystem::path file) : file_(std::move(file)) {
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (line.empty() || line[0] == '#')
-                continue;
-            std::istringstream words(line);
-            std::string word;
-            while (words >> word)
-                tokens_.push_back(word);
-        }
-    }
-
-    std::string word(const char* what) {
-        if (next_ >= tokens_.size())
-            Malformed(file_, std::string("ends before ") + what);
-        return tokens_[next_++];
-    }
-
-    void keyword(const char* expected) {
-        if (word(expected) != expected)
-            Malformed(file_, std::string("expected ") + expected);
-    }
-
-    double number(const char* what) {
-        const std::string text = word(what);
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (end == text.c_str() || *end != '\0' || !std::isfinite(value)) {
-            Malformed(file_, "\"" + text + "\" is not a number (" + what + ")");
-        }
-        return value;
-    }
-
-    int whole(const char* what) {
-        const double value = number(what);
-        if (value != std::floor(value) || std::fabs(value) > 100000) {
-            Malformed(file_, std::string("not a whole number: ") + what);
-        }
-        return static_cast<int>(value);
-    }
-
-    bool atEnd() const { return next_ >= tokens_.size(); }
-
-  private:
-    std::filesystem::path file_;
-    std::vector<std::string> tokens_;
-    std::size_t next_ = 0;
-};
-
-}  // namespace
 
 ReferenceSet ReferenceSet::without(int protein) const {
     ReferenceSet rest = *this;
@@ -100,7 +43,7 @@ ReferenceSet LoadReferenceSet(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         throw std::runtime_error("reference file " + file.string() + " cannot be read");
-    TokenStream tokens(in, file);
+    DataWords tokens(in, "reference file " + file.string());
     ReferenceSet set;
     tokens.keyword("SET");
     set.name = tokens.word("the set name");
@@ -109,12 +52,12 @@ ReferenceSet LoadReferenceSet(const std::filesystem::path& file) {
     set.lowestWavelength = tokens.whole("the lowest wavelength");
     if (set.lowestWavelength < 100 || set.highestWavelength > 400 ||
         set.highestWavelength - set.lowestWavelength < 10) {
-        Malformed(file, "implausible wavelength range");
+        tokens.fail("implausible wavelength range");
     }
     tokens.keyword("PROTEINS");
     const int count = tokens.whole("the number of proteins");
     if (count < 3 || count > 1000)
-        Malformed(file, "implausible number of proteins");
+        tokens.fail("implausible number of proteins");
     set.spectra.resize(set.wavelengthCount(), count);
     set.fractions.resize(ReferenceSet::ClassCount, count);
     for (int p = 0; p < count; ++p) {
@@ -123,12 +66,20 @@ ReferenceSet LoadReferenceSet(const std::filesystem::path& file) {
         for (int c = 0; c < ReferenceSet::ClassCount; ++c) {
             set.fractions(c, p) = tokens.number("a fraction");
         }
+        const std::string problem =
+            FractionsProblem(&set.fractions(0, p), ReferenceSet::ClassCount);
+        if (!problem.empty())
+            tokens.fail(set.codes.back() + ": " + problem);
         for (int row = 0; row < set.wavelengthCount(); ++row) {
             set.spectra(row, p) = tokens.number("a spectrum value");
+            if (!WithinLimit(set.spectra(row, p), LargestDeltaEpsilon))
+                tokens.fail(set.codes.back() + ": the delta epsilon " +
+                            std::to_string(set.spectra(row, p)) +
+                            " is beyond any protein's spectrum");
         }
     }
     if (!tokens.atEnd())
-        Malformed(file, "more data than the declared proteins");
+        tokens.fail("more data than the declared proteins");
     return set;
 }
 

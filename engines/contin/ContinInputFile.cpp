@@ -7,6 +7,8 @@
 #include <optional>
 #include <sstream>
 
+#include "common/DataLimits.h"
+
 namespace tavrelion::engines::contin {
 namespace {
 
@@ -185,6 +187,13 @@ ContinInputReading ReadContinInput(const std::string& bytes) {
             if (!numbers) {
                 return Failure("CONTIN.IN line " + std::to_string(l + 1) + ": \"" + word +
                                "\" is not a number");
+            }
+            for (const double value : *numbers) {
+                if (!WithinLimit(value, LargestEllipticity)) {
+                    return Failure("CONTIN.IN line " + std::to_string(l + 1) + ": \"" + word +
+                                   "\" is beyond 10^7 deg.cm2/dmol, more than any CD spectrum "
+                                   "holds");
+                }
             }
             reading.input.ellipticity.insert(reading.input.ellipticity.end(), numbers->begin(),
                                              numbers->end());

@@ -5,6 +5,7 @@
 #include <exception>
 #include <fstream>
 
+#include "common/DataLimits.h"
 #include "common/ReferenceSet.h"
 #include "contin/ContinInputFile.h"
 #include "contin/ContinReport.h"
@@ -79,7 +80,11 @@ int Analyse(const std::filesystem::path& folder, const ContinInput& input,
     }
     const ContinEstimate estimate = AnalyseSpectrum(references, high, low, spectrum);
     const ReportSubject subject{&references, leftOut};
-    return WriteReport(folder, EstimateReport(input, subject, estimate), errors) ? 0 : 1;
+    const std::string report = EstimateReport(input, subject, estimate);
+    if (PrintsNonFinite(report)) {
+        return Refuse(folder, NonFiniteResult, &input, errors);
+    }
+    return WriteReport(folder, report, errors) ? 0 : 1;
 }
 
 }  // namespace

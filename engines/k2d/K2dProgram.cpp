@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "common/DataLimits.h"
 #include "k2d/K2dReport.h"
 #include "k2d/SpectrumInput.h"
 #include "k2d/WeightsFile.h"
@@ -62,7 +63,11 @@ int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
                       errors);
     }
     const MapEstimate estimate = EstimateStructure(map, input.values);
-    return WriteReport(folder, EstimateReport(map, estimate), errors) ? 0 : 1;
+    const std::string report = EstimateReport(map, estimate);
+    if (PrintsNonFinite(report)) {
+        return Refuse(folder, NonFiniteResult, errors);
+    }
+    return WriteReport(folder, report, errors) ? 0 : 1;
 }
 
 }  // namespace tavrelion::engines::k2d

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <vector>
 
+#include "common/DataLimits.h"
+
 namespace tavrelion::engines::k2d {
 namespace {
 
@@ -79,6 +81,12 @@ SpectrumInput ReadSpectrumInput(const std::filesystem::path& file) {
         if (!ParseValue(text, value)) {
             return Malformed("line " + std::to_string(i + 1) + " of " + file.filename().string() +
                              " is not a number" + (text.empty() ? " (it is empty)" : ""));
+        }
+        // The values are ellipticities / 1000.
+        if (!WithinLimit(value, LargestEllipticity / 1000.0)) {
+            return Malformed("line " + std::to_string(i + 1) + " of " + file.filename().string() +
+                             " holds " + text +
+                             ", beyond 10^7 deg.cm2/dmol, more than any CD spectrum holds");
         }
         input.values(static_cast<Eigen::Index>(i)) = value;
     }

@@ -1,7 +1,9 @@
 #include "selcon2/Selcon2Program.h"
 
+#include <algorithm>
 #include <ostream>
 
+#include "common/DataLimits.h"
 #include "selcon2/Selcon2Report.h"
 #include "selcon2/StructureData.h"
 #include "selcon3/ReportFile.h"
@@ -55,8 +57,11 @@ int RunSelcon2(const ProgramFolders& folders, const std::string& leaveOut, std::
     const SelconOptions options = Selcon2Options(input);
     const Estimate estimate = EstimateStructure(references, input.spectrum, options);
     const Selcon2Context context{&input, &structure, leaveOut};
-    if (!WriteReportFile(folder / Selcon2ReportFileName,
-                         Selcon2Report(references, context, estimate, options))) {
+    const std::vector<std::string> report = Selcon2Report(references, context, estimate, options);
+    if (std::any_of(report.begin(), report.end(),
+                    [](const std::string& line) { return PrintsNonFinite(line); }))
+        return Fail(folder, std::string(NonFiniteResult) + ".", err);
+    if (!WriteReportFile(folder / Selcon2ReportFileName, report)) {
         err << "selcon2: cannot write " << Selcon2ReportFileName << "\n";
         return ReportUnwritable;
     }

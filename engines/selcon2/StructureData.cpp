@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/DataLimits.h"
 #include "selcon3/MeasuredSpectrum.h"
 #include "selcon3/SelconEstimate.h"
 
@@ -18,15 +19,19 @@ std::string RestAfter(const std::string& line, const std::string& keyword) {
     return start == std::string::npos ? std::string() : line.substr(start);
 }
 
-std::vector<std::string> ContentLines(std::istream& in) {
+// The lines that are neither blank nor comments, and the number of each in the file.
+std::vector<std::string> ContentLines(std::istream& in, std::vector<int>& numbers) {
     std::vector<std::string> lines;
     std::string line;
+    int number = 0;
     while (std::getline(in, line)) {
+        ++number;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#')
             continue;
         lines.push_back(line);
+        numbers.push_back(number);
     }
     return lines;
 }
@@ -44,6 +49,10 @@ void ReadProtein(const std::string& line, StructureData& data, int protein) {
                              items[0] + " is outside 0 to 1");
         data.fractions(c, protein) = value;
     }
+    const std::string problem =
+        FractionsProblem(&data.fractions(0, protein), ReferenceSet::ClassCount);
+    if (!problem.empty())
+        throw InputError(items[0] + ": " + problem);
 }
 
 }  // namespace
@@ -53,7 +62,8 @@ StructureData ReadStructureData(const std::filesystem::path& file) {
     if (!in)
         throw InputError("the structure data file " + file.filename().string() +
                          " is missing or cannot be read");
-    const std::vector<std::string> lines = ContentLines(in);
+    std::vector<int> lineNumbers;
+    const std::vector<std::string> lines = ContentLines(in, lineNumbers);
     StructureData data;
     std::size_t next = 0;
     for (; next < lines.size(); ++next) {
@@ -82,8 +92,15 @@ StructureData ReadStructureData(const std::filesystem::path& file) {
         throw InputError("the structure data file announces " + count[1] + " proteins but holds " +
                          std::to_string(lines.size() - next - 1));
     data.fractions.resize(ReferenceSet::ClassCount, total);
-    for (int p = 0; p < total; ++p)
-        ReadProtein(lines[next + 1 + static_cast<std::size_t>(p)], data, p);
+    for (int p = 0; p < total; ++p) {
+        const std::size_t line = next + 1 + static_cast<std::size_t>(p);
+        try {
+            ReadProtein(lines[line], data, p);
+        } catch (const InputError& error) {
+            throw InputError(file.filename().string() + ", line " +
+                             std::to_string(lineNumbers[line]) + ": " + error.what());
+        }
+    }
     return data;
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "common/DataLimits.h"
+
 namespace tavrelion::engines::selcon {
 
 std::vector<std::string> SplitItems(const std::string& line) {
@@ -35,8 +37,12 @@ int ReadWavelength(const std::string& item, const std::string& what) {
 std::vector<double> ReadDataValues(const std::vector<std::string>& lines) {
     std::vector<double> values;
     for (const std::string& line : lines) {
-        for (const std::string& item : SplitItems(line))
+        for (const std::string& item : SplitItems(line)) {
             values.push_back(ReadNumber(item, "a spectrum value"));
+            if (!WithinLimit(values.back(), LargestDeltaEpsilon))
+                throw InputError("the spectrum value " + item +
+                                 " is beyond the delta epsilon of any CD spectrum");
+        }
     }
     return values;
 }

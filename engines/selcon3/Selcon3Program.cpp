@@ -1,7 +1,9 @@
 #include "selcon3/Selcon3Program.h"
 
+#include <algorithm>
 #include <ostream>
 
+#include "common/DataLimits.h"
 #include "selcon3/ReportFile.h"
 #include "selcon3/Selcon3Input.h"
 #include "selcon3/Selcon3Report.h"
@@ -42,8 +44,11 @@ int RunSelcon3(const ProgramFolders& folders, const std::string& leaveOut, std::
     const Estimate estimate = EstimateStructure(references, input.spectrum, options);
     const Selcon3Context context{input.sample, input.spectrum.highestWavelength,
                                  input.spectrum.lowestWavelength, leaveOut};
-    if (!WriteReportFile(folder / Selcon3ReportFileName,
-                         Selcon3Report(references, context, estimate, options))) {
+    const std::vector<std::string> report = Selcon3Report(references, context, estimate, options);
+    if (std::any_of(report.begin(), report.end(),
+                    [](const std::string& line) { return PrintsNonFinite(line); }))
+        return Fail(folder, std::string(NonFiniteResult) + ".", err);
+    if (!WriteReportFile(folder / Selcon3ReportFileName, report)) {
         err << "selcon3: cannot write " << Selcon3ReportFileName << "\n";
         return ReportUnwritable;
     }

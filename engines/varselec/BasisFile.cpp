@@ -2,13 +2,11 @@
 
 #include <cmath>
 
+#include "common/DataLimits.h"
 #include "varselec/ExchangeText.h"
 
 namespace tavrelion::engines::varselec {
 namespace {
-
-// Far beyond any protein's delta epsilon; a larger number is not a spectrum value.
-constexpr double LargestPlausibleValue = 1e6;
 
 std::string Where(const std::string& fileName, int protein, std::size_t line) {
     return fileName + ", protein " + std::to_string(protein) + " (line " + std::to_string(line) +
@@ -23,7 +21,7 @@ std::optional<double> DataValue(const std::string& text, const std::string& file
         return std::nullopt;
     }
     const auto value = ParseDecimal(text);
-    if (!value || std::fabs(*value) > LargestPlausibleValue) {
+    if (!value || !WithinLimit(*value, LargestDeltaEpsilon)) {
         throw InputError(Where(fileName, protein, line) + ": \"" + std::string(Trimmed(text)) +
                          "\" is neither a delta epsilon value nor \"no data\"");
     }
@@ -55,6 +53,10 @@ BasisSpectra ParseBasis(const std::vector<std::string>& lines, int proteinCount,
                              "\" does not give the structure content (H .. S .. T .. O ..)");
         }
         protein.fractions = *fractions;
+        const std::string problem = FractionsProblem(protein.fractions.data(), ClassCount);
+        if (!problem.empty()) {
+            throw InputError(Where(fileName, number, first + 1) + ": " + problem);
+        }
         for (std::size_t line = first + 1; line < first + blockLength; ++line) {
             protein.values.push_back(DataValue(lines[line], fileName, number, line + 1));
         }

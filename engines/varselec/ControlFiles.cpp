@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/DataLimits.h"
 #include "varselec/ExchangeText.h"
 
 namespace tavrelion::engines::varselec {
@@ -13,7 +14,6 @@ constexpr int LowestWavelength = 100;
 constexpr int HighestWavelength = 1000;
 // The result lines give each protein number in two characters.
 constexpr int MostBasisProteins = 99;
-constexpr double LargestPlausibleValue = 1e6;
 // About four times the 237 336 combinations of 33 proteins with 5 left out: a larger run would
 // write gigabytes.
 constexpr long MostCombinations = 1000000;
@@ -83,7 +83,7 @@ SampleSpectrum ParseSample(const std::vector<std::string>& lines, const Waveleng
     }
     for (std::size_t i = 1; i < used; ++i) {
         const auto value = ParseDecimal(lines[i]);
-        if (!value || std::fabs(*value) > LargestPlausibleValue) {
+        if (!value || !WithinLimit(*value, LargestDeltaEpsilon)) {
             throw InputError("b.dta, line " + std::to_string(i + 1) + ": \"" + lines[i] +
                              "\" is not a delta epsilon value");
         }

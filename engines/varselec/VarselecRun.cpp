@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DataLimits.h"
 #include "varselec/AlignedData.h"
 #include "varselec/BasisFile.h"
 #include "varselec/CombinationWalker.h"
@@ -51,6 +52,9 @@ Inputs ReadInputs(const std::filesystem::path& folder) {
     return inputs;
 }
 
+// A solution that is not a finite number: the run gives no estimate.
+struct NonFiniteSolution {};
+
 // Writes text to the result file at once (the short reports without solutions).
 bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -76,6 +80,12 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
 
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     std::string text = SolutionsHeader(run);
+    const auto write = [&out, &text] {
+        if (PrintsNonFinite(text)) {
+            throw NonFiniteSolution();
+        }
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    };
     text.reserve(WriteChunk + 1024);
     CombinationWalker walker(n, choice.keptCount);
     std::vector<int> numbers(static_cast<std::size_t>(choice.keptCount));
@@ -87,11 +97,11 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
         }
         AppendSolutionLine(text, ++number, fitter.solve(walker.removed()), numbers);
         if (text.size() >= WriteChunk) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            write();
             text.clear();
         }
     } while (walker.next());
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    write();
     return static_cast<bool>(out);
 }
 
@@ -115,9 +125,16 @@ RunStatus RunVarselec(const std::filesystem::path& folder, std::ostream& message
     }
     const AlignedData data = AlignWithBasis(inputs.basis, inputs.sample, inputs.choice.proteins);
     const std::string missing = MissingCoverage(data);
-    const bool written =
-        missing.empty() ? WriteSolutions(result, inputs, data, settings)
-                        : WriteWhole(result, NoEstimateReport(inputs.sample.fileName, missing));
+    bool written = false;
+    try {
+        written = missing.empty()
+                      ? WriteSolutions(result, inputs, data, settings)
+                      : WriteWhole(result, NoEstimateReport(inputs.sample.fileName, missing));
+    } catch (const NonFiniteSolution&) {
+        messages << "varslc1: " << NonFiniteResult << "\n";
+        WriteWhole(result, NoEstimateReport(inputs.sample.fileName, NonFiniteResult));
+        return RunBadInput;
+    }
     if (!written) {
         messages << "varslc1: cannot write " << result.string() << "\n";
         return RunCannotWrite;

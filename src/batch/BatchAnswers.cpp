@@ -18,14 +18,20 @@ std::string Text(double value) {
 
 }  // namespace
 
-// Each line of a message gets the file's name, so that a filter on the name finds them all.
+// Each line of a message gets the file's name, so that a script reading the errors line by line
+// keeps the lines of a message (a read error names the line of the file on its second) together.
 void BatchAnswers::tell(const std::string& text) {
     std::size_t start = 0;
-    do {
-        const std::size_t end = text.find('\n', start);
-        err_ << fileName_ << ": " << text.substr(start, end - start) << '\n';
-        start = end == std::string::npos ? end : end + 1;
-    } while (start != std::string::npos);
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        if (end > start || text.empty()) {
+            err_ << fileName_ << ": " << text.substr(start, end - start) << '\n';
+        }
+        start = end + 1;
+    }
 }
 
 void BatchAnswers::showMessage(const std::string& text, platform::MessageIcon) {

@@ -196,7 +196,7 @@ class BatchJobs {
     void analyse(std::size_t k, BatchState& state, analysis::AnalysisCommands& commands,
                  BatchAnswers& answers, FileReport& report) {
         const std::string& file = options_.files[k];
-        answers.setFileName(file);
+        answers.setFileName(PrintablePath(file));
         if (!Load(state, file, answers)) {
             answers.showMessage("not loaded", platform::MessageIcon::Information);
             report.failed = true;
@@ -219,12 +219,12 @@ class BatchJobs {
         while (told_ < count && reports_[told_].done) {
             const FileReport& ready = reports_[told_];
             if (count > 1) {
-                services_.err << "[" << told_ + 1 << "/" << count << "] " << options_.files[told_]
-                              << '\n';
+                services_.err << "[" << told_ + 1 << "/" << count << "] "
+                              << PrintablePath(options_.files[told_]) << '\n';
             }
             services_.err << ready.messages;
             for (const std::string& produced : ready.results) {
-                services_.out << produced << '\n';
+                services_.out << PrintablePath(produced) << '\n';
             }
             failures_ += ready.failed ? 1 : 0;
             ++told_;
@@ -259,6 +259,28 @@ std::string SameResultNames(const std::vector<std::string>& files) {
         }
     }
     return {};
+}
+
+std::string PrintablePath(const std::string& path) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string printable;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            printable += "\\\\";
+        } else if (c == '\n') {
+            printable += "\\n";
+        } else if (c == '\r') {
+            printable += "\\r";
+        } else if (c == '\t') {
+            printable += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            printable += std::string("\\x") + hex[byte >> 4] + hex[byte & 0xF];
+        } else {
+            printable += c;
+        }
+    }
+    return printable;
 }
 
 int RunBatch(const BatchOptions& options, const std::string& programDir,

@@ -37,4 +37,9 @@ std::string SameResultNames(const std::vector<std::string>& files);
 int RunBatch(const BatchOptions& options, const std::string& programDir,
              const BatchServices& services);
 
+// A path as one line of output: line breaks and other control characters in a file's name are
+// written as escapes (\n, \r, \t, \xNN) and a backslash as \\, so that a name cannot split its
+// line into two.
+std::string PrintablePath(const std::string& path);
+
 }  // namespace tavrelion::batch

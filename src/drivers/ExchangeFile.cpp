@@ -13,4 +13,15 @@ void WriteWithOpenLastLine(const std::filesystem::path& file, const std::vector<
     writer.writeText(openLine);
 }
 
+std::string ExchangeFileName(const std::string& path, std::size_t width) {
+    std::string name = path.size() > width ? path.substr(path.size() - width) : path;
+    for (char& c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = '?';
+        }
+    }
+    return name;
+}
+
 }  // namespace tavrelion::drivers

@@ -11,4 +11,14 @@ namespace tavrelion::drivers {
 void WriteWithOpenLastLine(const std::filesystem::path& file, const std::vector<std::string>& lines,
                            const std::string& openLine);
 
+// A spectrum's path as one field of an exchange file: every control character (a line break
+// would start a new line of the file) becomes "?", and a path longer than width keeps its last
+// width characters, where the file's own name stands.
+std::string ExchangeFileName(const std::string& path, std::size_t width);
+
+// The widths of the name fields: the sample line of INPUT and the title line of b.dta fill
+// 80 columns.
+inline constexpr std::size_t SelconSampleNameWidth = 64;
+inline constexpr std::size_t VarselecTitleWidth = 80;
+
 }  // namespace tavrelion::drivers

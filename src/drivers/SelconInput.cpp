@@ -1,5 +1,6 @@
 #include "drivers/SelconInput.h"
 
+#include "drivers/ExchangeFile.h"
 #include "store/NumberText.h"
 #include "store/TextFile.h"
 #include "store/TextRoutines.h"
@@ -60,7 +61,8 @@ void WriteSelcon3Input(const store::SpectrumStore& store, const std::filesystem:
     file.writeLine("       0        5      0       0       1 ");
     file.writeLine("#");
     file.writeLine("#");
-    file.writeLine(" SAMPLE INPUT:  " + store.SpectrumFileName);
+    file.writeLine(" SAMPLE INPUT:  " +
+                   ExchangeFileName(store.SpectrumFileName, SelconSampleNameWidth));
     file.writeLine("#");
     file.writeLine("#");
     file.writeLine("    " + store::GeneralForm(store.LastWavelength) + ".00000" + "   " +

@@ -45,7 +45,7 @@ void WriteRange(const store::SpectrumStore& store, const std::filesystem::path& 
 
 void WriteSpectrum(const store::SpectrumStore& store, const std::filesystem::path& folder) {
     store::TextFileWriter file(folder / "b.dta");
-    file.writeLine(store.SpectrumFileName);
+    file.writeLine(ExchangeFileName(store.SpectrumFileName, VarselecTitleWidth));
     for (int i = 1; i <= store.PointCount - 1; ++i) {
         file.writeLine(
             store::FormatPattern(store.SpectrumValue(i) / DeltaEpsilonDivisor, "##.#####"));

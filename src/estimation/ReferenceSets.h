@@ -35,7 +35,8 @@ std::string ReferenceSetName(int setNumber);
 // Reads DATA.CD of the program folder: five blocks (component count, row count, then per row the
 // wavelength and one value per component), numbers separated by commas, blanks or line ends,
 // filling the sets Bolotina, Chen, Chang, Yang, Fasman in that order. On any failure the user is
-// told once and false is returned; what was read before the failure stays in the sets.
+// told once (that the file is missing, or where it is damaged) and false is returned; what was
+// read before the failure stays in the sets.
 bool LoadReferenceSets(const std::string& programDir, ReferenceSets& sets,
                        platform::MessageService& messages);
 

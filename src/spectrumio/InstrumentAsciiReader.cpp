@@ -1,6 +1,7 @@
 #include <string>
 
 #include "spectrumio/FileKindReaders.h"
+#include "spectrumio/UnitConversion.h"
 #include "spectrumio/UnitDialogModel.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
@@ -44,7 +45,7 @@ void KeepItems(TextFileReader& file, store::SpectrumStore& store, int first, int
 // A CD6 export is addressed by line number: header values on fixed lines, values from line 157.
 ReadOutcome ReadCd6(store::SpectrumStore& store, int slot, LoadServices& services,
                     LoadProgress& progress) {
-    TextFileReader file(store.SpectrumFileName);
+    TextFileReader file(store.SpectrumFileName, &progress.position);
     KeepLines(file, store, 1, 21);
     store.UnitLabel = file.readItem();
     store.FileLine(22) = store.UnitLabel + "     ";
@@ -73,6 +74,8 @@ ReadOutcome ReadCd6(store::SpectrumStore& store, int slot, LoadServices& service
     store.RawValue.fill(0.0);
     for (int j = 1; j <= store.RawPointCount; ++j) {
         store.RawValue(j) = store::NumberOf(file.readItem());
+        ReadEllipticity(store.RawValue(j), store.DataUnit, store.CellWidth,
+                        store.ResidueConcentration);
     }
     SetInstrumentGridEnds(store);
     BuildGrid(store, slot, progress);
@@ -114,7 +117,7 @@ std::string CdmaxOtherUnitLine(double unitCode) {
 
 ReadOutcome ReadCdmax(store::SpectrumStore& store, int slot, LoadServices& services,
                       LoadProgress& progress) {
-    TextFileReader file(store.SpectrumFileName);
+    TextFileReader file(store.SpectrumFileName, &progress.position);
     KeepItems(file, store, 1, 23);
     store.FirstWavelength = store::WholeOf(file.readItem());
     file.readItem();
@@ -135,14 +138,12 @@ ReadOutcome ReadCdmax(store::SpectrumStore& store, int slot, LoadServices& servi
     }
     SkipLinesThrough(file, "Spectrum #1 : Region 1 : Bloc 1 data:", true);
     store.RawValue.fill(0.0);
-    // A file without a single data line has no spectrum; one that ends early keeps 0 for the
-    // values it lacks.
-    if (store.RawPointCount >= 1 && file.atEnd()) {
-        throw store::BasicError(store::InputPastEndOfFile);
-    }
-    for (int j = 1; j <= store.RawPointCount && !file.atEnd(); ++j) {
+    // A file that ends before its declared values is cut short, and refused as such.
+    for (int j = 1; j <= store.RawPointCount; ++j) {
         store.FileLine(j) = file.readLine();
         store.RawValue(j) = store::NumberOf(CleanCdmaxDataLine(store.FileLine(j)));
+        ReadEllipticity(store.RawValue(j), store.DataUnit, store.CellWidth,
+                        store.ResidueConcentration);
     }
     SetInstrumentGridEnds(store);
     BuildGrid(store, slot, progress);
@@ -158,7 +159,7 @@ ReadOutcome ReadInstrumentAscii(store::SpectrumStore& store, int slot, LoadServi
     bool isCd6 = false;
     bool isCdmax = false;
     {
-        TextFileReader file(store.SpectrumFileName);
+        TextFileReader file(store.SpectrumFileName, &progress.position);
         isCd6 = file.readLine().find("CD6") != std::string::npos;
         isCdmax = file.readLine() == "RUBISDATA2";
     }

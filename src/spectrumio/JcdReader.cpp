@@ -2,6 +2,8 @@
 #include <string>
 
 #include "spectrumio/FileKindReaders.h"
+#include "spectrumio/UnitConversion.h"
+#include "store/BasicError.h"
 #include "store/NumberText.h"
 #include "store/TextFile.h"
 #include "store/TextRoutines.h"
@@ -13,12 +15,28 @@ bool Contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
 
+// A data line is the wavelength, a tab and the value, followed by a tab and the HT voltage or
+// not. A line without a tab, or without a number after it, has no value (error 5).
+double DataLineValue(const std::string& line) {
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string::npos) {
+        throw store::BasicError(store::InvalidArgument);
+    }
+    const std::size_t next = line.find('\t', tab + 1);
+    const std::string field =
+        line.substr(tab + 1, next == std::string::npos ? std::string::npos : next - tab - 1);
+    if (!store::ReadsAsNumber(field)) {
+        throw store::BasicError(store::InvalidArgument);
+    }
+    return store::NumberOf(field);
+}
+
 }  // namespace
 
 ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& services,
                     LoadProgress& progress) {
     store.DataUnit = store::UnitNotRecognised;
-    store::TextFileReader file(store.SpectrumFileName);
+    store::TextFileReader file(store.SpectrumFileName, &progress.position);
     store::TextFileWriter temporary(store::WorkFile(store, "CD.TMP"));
 
     for (int line = 1; line <= 23; ++line) {
@@ -54,7 +72,9 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
     for (int n = 1; n <= store.RawPointCount; ++n) {
         const int index = store.RawPointCount - n + 1;
         store.FileLine(index) = file.readLine();
-        store.RawValue(index) = store::TabField(store.FileLine(index), '\t');
+        store.RawValue(index) = DataLineValue(store.FileLine(index));
+        ReadEllipticity(store.RawValue(index), store.DataUnit, store.CellWidth,
+                        store.ResidueConcentration);
     }
     store.PointCount = store::CheckedInt16(span + 1);
     BuildGrid(store, slot, progress);

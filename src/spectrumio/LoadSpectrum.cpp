@@ -6,6 +6,7 @@
 #include "spectrumio/FileKindReaders.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
+#include "store/TextFile.h"
 #include "store/TextRoutines.h"
 
 namespace tavrelion::spectrumio {
@@ -25,6 +26,8 @@ ReadOutcome ReadByExtension(store::SpectrumStore& store, int slot, LoadServices&
     if (extension == "TVR") {
         return ReadTvr(store, slot, services, progress);
     }
+    // A file of no kind the program knows is still opened, so that a missing one says so.
+    const store::TextFileReader opened(name, &progress.position);
     return ReadOutcome::ReachedCommonEnding;
 }
 
@@ -34,7 +37,11 @@ void ReportReadError(const store::SpectrumStore& store, const LoadProgress& prog
     if (progress.pointCountRead && store.RawPointCount > store::MaxPoints) {
         messages.showMessage("Too much data", platform::MessageIcon::Critical);
     }
-    messages.showMessage("Error " + store::GeneralForm(error.number()) + " in format",
+    const std::string what = error.reason().empty()
+                                 ? "Error " + store::GeneralForm(error.number()) + " in format"
+                                 : error.reason();
+    const std::string where = progress.position.describe();
+    messages.showMessage(where.empty() ? what : what + "\r\n" + where,
                          platform::MessageIcon::Critical);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/BasicError.h"
+
 namespace tavrelion::spectrumio {
 
 // How the reader of one file kind ended.
@@ -10,12 +12,13 @@ enum class ReadOutcome {
     LoadEnded,  // the reader gave the slot back itself (message shown or dialog cancelled)
 };
 
-// What one load has done so far: the running extremes of the slot's values (both starting at 0)
-// and whether RawPointCount already holds this file's own count.
+// What one load has done so far: the running extremes of the slot's values (both starting at 0),
+// whether RawPointCount already holds this file's own count, and where reading the file stopped.
 struct LoadProgress {
     double minimum = 0.0;
     double maximum = 0.0;
     bool pointCountRead = false;
+    store::ReadPosition position;
 
     void include(double value) {
         minimum = std::min(minimum, value);

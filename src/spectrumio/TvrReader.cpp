@@ -1,4 +1,5 @@
 #include "spectrumio/FileKindReaders.h"
+#include "spectrumio/UnitConversion.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
 #include "store/TextFile.h"
@@ -11,28 +12,28 @@ ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& service
     store.SlotStep(slot) = 1;
     store.WavelengthStep = 1;
     {
-        store::TextFileReader file(store.SpectrumFileName);
+        store::TextFileReader file(store.SpectrumFileName, &progress.position);
         file.readLine();
         store.RawPointCount = store::WholeOf(file.readItem());
         progress.pointCountRead = true;
         store.UnitLabel = file.readItem();
-        if (store.RawPointCount < 1) {
-            throw store::BasicError(store::SubscriptOutOfRange);  // nothing to show
+        // Nothing to show, or more than a slot holds.
+        if (store.RawPointCount < 1 || store.RawPointCount > store::MaxPoints) {
+            throw store::BasicError(store::SubscriptOutOfRange);
         }
-        int pairsRead = 0;
-        for (int i = 1; i <= store.RawPointCount && !file.atEnd(); ++i) {
+        // The slot is stored at 1 nm from the first wavelength, so the pairs must stand there:
+        // a file cut short, or one whose wavelengths fall, skip or repeat, is refused.
+        for (int i = 1; i <= store.RawPointCount; ++i) {
             store.SpectrumWavelength(i) = store::WholeOf(file.readItem());
-            store.SpectrumValue(i) = store::NumberOf(file.readItem());
-            pairsRead = i;
-        }
-        if (pairsRead == 0) {
-            throw store::BasicError(store::InputPastEndOfFile);
-        }
-        // A file that ends before its declared count goes on at 1 nm with zeros, as the slot's
-        // own step already assumes.
-        for (int i = pairsRead + 1; i <= store.RawPointCount; ++i) {
-            store.SpectrumWavelength(i) = store::CheckedInt16(store.SpectrumWavelength(i - 1) + 1);
-            store.SpectrumValue(i) = 0.0;
+            if (i > 1 && store.SpectrumWavelength(i) != store.SpectrumWavelength(i - 1) + 1) {
+                throw store::BasicError(
+                    store::InvalidArgument,
+                    "The wavelength" + store::GeneralForm(store.SpectrumWavelength(i)) +
+                        " does not follow" + store::GeneralForm(store.SpectrumWavelength(i - 1)) +
+                        " by 1 nm: a TVR file lists its values at rising wavelengths 1 nm apart");
+            }
+            store.SpectrumValue(i) =
+                ReadEllipticity(store::NumberOf(file.readItem()), store.DataUnit, 0.0, 0.0);
         }
     }
     store.PointCount = store.RawPointCount;

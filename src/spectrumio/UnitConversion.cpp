@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "store/BasicError.h"
+#include "store/NumberText.h"
 #include "store/SpectrumStore.h"
 
 namespace tavrelion::spectrumio {
@@ -25,6 +26,18 @@ double ToMeanResidueEllipticity(double value, store::Int16 dataUnit, double cell
     }
     if (!std::isfinite(converted)) {
         throw store::BasicError(store::Overflow);
+    }
+    return converted;
+}
+
+double ReadEllipticity(double value, store::Int16 dataUnit, double cellWidth,
+                       double concentration) {
+    const double converted = ToMeanResidueEllipticity(value, dataUnit, cellWidth, concentration);
+    if (std::fabs(converted) > LargestEllipticity) {
+        throw store::BasicError(
+            store::InvalidArgument,
+            "The value" + store::GeneralForm(converted) +
+                " deg.cm2/dmol is beyond 10^7, more than any CD spectrum holds");
     }
     return converted;
 }

@@ -15,4 +15,12 @@ namespace tavrelion::spectrumio {
 double ToMeanResidueEllipticity(double value, store::Int16 dataUnit, double cellWidth,
                                 double concentration);
 
+// No protein's far-UV spectrum comes near this size: a pure helix gives about -40000
+// deg.cm2/dmol at 222 nm and the strongest bands below 200 nm stay under 10^5.
+inline constexpr double LargestEllipticity = 1e7;
+
+// A value of a spectrum file as ToMeanResidueEllipticity gives it; a value beyond
+// LargestEllipticity is damage, not data, and raises error 5 saying so.
+double ReadEllipticity(double value, store::Int16 dataUnit, double cellWidth, double concentration);
+
 }  // namespace tavrelion::spectrumio

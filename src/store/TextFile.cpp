@@ -5,7 +5,9 @@
 #include "store/BasicError.h"
 
 namespace tavrelion::store {
-TextFileReader::TextFileReader(const std::filesystem::path& path) {
+TextFileReader::TextFileReader(const std::filesystem::path& path, ReadPosition* position)
+    : position_(position != nullptr ? position : &ownPosition_) {
+    *position_ = ReadPosition{path.filename().string(), 0};
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         throw BasicError(FileNotFound);
@@ -37,6 +39,11 @@ void TextFileReader::takeLineEnd() {
     if (take() == '\r' && peek() == '\n') {
         take();
     }
+    ++nextLine_;
+}
+
+void TextFileReader::startRead() {
+    position_->line = nextLine_;
 }
 
 void TextFileReader::requireMoreInput() {
@@ -46,6 +53,7 @@ void TextFileReader::requireMoreInput() {
 }
 
 std::string TextFileReader::readLine() {
+    startRead();
     requireMoreInput();
     std::string line;
     while (!atEnd() && !atLineEnd()) {
@@ -58,6 +66,7 @@ std::string TextFileReader::readLine() {
 }
 
 std::string TextFileReader::readItem() {
+    startRead();
     requireMoreInput();
     while (peek() == ' ' || peek() == '\t') {
         take();
@@ -99,8 +108,13 @@ std::string TextFileReader::readItem() {
 std::string TextFileReader::readNumberField() {
     const auto isSeparator = [](int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!atEnd() && isSeparator(peek())) {
-        take();
+        if (atLineEnd()) {
+            takeLineEnd();
+        } else {
+            take();
+        }
     }
+    startRead();
     requireMoreInput();
     std::string field;
     while (!atEnd() && !isSeparator(peek()) && peek() != ',') {

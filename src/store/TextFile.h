@@ -4,16 +4,19 @@
 #include <fstream>
 #include <string>
 
+#include "store/BasicError.h"
+
 namespace tavrelion::store {
 
 // Reads a single-byte text file by lines and by items. Lines end with CR LF, LF or CR.
 // An item is the next comma-separated field: leading blanks and tabs are skipped, a field in
 // double quotes is taken without them, trailing blanks are dropped, and an item at the end of a
 // line also takes the line end. Reading at the end of the file raises error 62; a file that cannot
-// be opened raises error 53. The file is closed when the reader goes.
+// be opened raises error 53. The file is closed when the reader goes. Given a position, the reader
+// keeps in it the file's name and the line each read starts on.
 class TextFileReader {
   public:
-    explicit TextFileReader(const std::filesystem::path& path);
+    explicit TextFileReader(const std::filesystem::path& path, ReadPosition* position = nullptr);
 
     std::string readLine();
     std::string readItem();
@@ -27,8 +30,12 @@ class TextFileReader {
     void takeLineEnd();
     bool atLineEnd();
     void requireMoreInput();
+    void startRead();
 
     std::ifstream stream_;
+    ReadPosition ownPosition_;
+    ReadPosition* position_;
+    int nextLine_ = 1;
 };
 
 // Writes a single-byte text file line by line, each line ended by CR LF. The file is created or

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -200,6 +201,22 @@ TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
     EXPECT_NE(err_.str().find(": the analysis did not complete"), std::string::npos);
     EXPECT_EQ(out_.str(), "");
     EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
+}
+
+TEST_F(BatchRunTest, LineBreaksInANameAreEscapedInEveryPrintedPath) {
+    fs::copy_file(file("LYSO.ASC"), file("LY\nSO.ASC"));
+    EXPECT_EQ(run({"--method", "k2d", file("LY\nSO.ASC"), file("LYSO.ASC")}), 0);
+    EXPECT_EQ(Lines(out_.str()),
+              (std::vector<std::string>{file("LY") + "\\nSO.K2D", file("LYSO.K2D")}));
+    EXPECT_NE(err_.str().find("[1/2] " + file("LY") + "\\nSO.ASC\n"), std::string::npos);
+
+    // Each line of a message carries the file's name.
+    std::ofstream(file("CUT.TVR"), std::ios::binary) << "title\r\n3,unit\r\n";
+    err_.str("");
+    EXPECT_EQ(run({"--method", "k2d", file("CUT.TVR")}), 1);
+    EXPECT_NE(err_.str().find(file("CUT.TVR") + ": Error  62 in format\n" + file("CUT.TVR") +
+                              ": CUT.TVR, line 3\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -259,6 +259,24 @@ VarselecChoice FirstProteins(int n, int k) {
     return choice;
 }
 
+TEST(ExchangeFileNames, ANameCannotAddLinesOrOverflowItsField) {
+    TemporaryFolder folder;
+    auto spectrum = SelconSpectrum();
+    spectrum->SpectrumFileName = "/data/LYSO\r\n240 190\n-1.5\t#.ASC";
+    WriteSelcon3Input(*spectrum, folder.path());
+    WriteVarselecInput(*spectrum, FirstProteins(33, 2), folder.path());
+    const std::string input = ReadBytes(folder.path() / "INPUT");
+    EXPECT_NE(input.find("\r\n SAMPLE INPUT:  /data/LYSO??240 190?-1.5?#.ASC\r\n#\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ReadBytes(folder.path() / "b.dta").substr(0, 33),
+              "/data/LYSO??240 190?-1.5?#.ASC\r\n-");
+
+    spectrum->SpectrumFileName = "/" + std::string(100, 'x') + "/LYSO.ASC";
+    WriteVarselecInput(*spectrum, FirstProteins(33, 2), folder.path());
+    EXPECT_EQ(ReadBytes(folder.path() / "b.dta").substr(0, 82),
+              std::string(71, 'x') + "/LYSO.ASC\r\n");
+}
+
 int ErrorOf(const std::function<void()>& step) {
     try {
         step();

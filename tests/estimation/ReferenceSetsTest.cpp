@@ -89,30 +89,42 @@ TEST_F(ReferenceSetsTest, CommasBlanksAndLineEndsMixFreely) {
 TEST_F(ReferenceSetsTest, FifthColumnFailsAndEarlierBlocksStay) {
     const std::string text = Block(4, 2, 1, " ", "\r\n") + Block(5, 2, 2, " ", "\r\n");
     EXPECT_FALSE(load(text));
-    const std::string expected = "Fail to find " + folder.path().string() + " Data.cd";
-    EXPECT_THAT(messages.texts(), ElementsAre(expected));
-    EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Information);
     EXPECT_EQ((*sets)(Bolotina).RowCount, 2);
     EXPECT_EQ((*sets)(Chen).RefBasis(1, 4), 214.5);  // read up to the failing fifth value
     EXPECT_EQ((*sets)(Chang).ComponentCount, 0);
     EXPECT_EQ((*sets)(Fasman).RowCount, 0);
 }
 
-TEST_F(ReferenceSetsTest, EveryFailureGivesTheSameOneMessage) {
-    const std::string broken[] = {
-        "",                                     // empty
-        Block(4, 2, 1, " ", "\r\n"),            // fewer blocks than five
-        FiveBlocks(" ", "\r\n").substr(0, 40),  // cut short
-        "4 2 240 1 2 x 4\r\n",                  // a field that is no number
-        TooManyRows(),                          // more than 1000 rows
-        "4 70000 1 1 1 1 1",                    // row count beyond 16 bits
-    };
-    for (const auto& contents : broken) {
-        messages.shown.clear();
-        EXPECT_FALSE(load(contents));
-        EXPECT_EQ(messages.shown.size(), 1u);
-    }
+struct DamagedDataFile {
+    std::string contents;
+    std::string whereAndWhat;
+};
+
+class DamagedReferenceSetsTest : public ReferenceSetsTest,
+                                 public testing::WithParamInterface<DamagedDataFile> {};
+
+// A damaged file is not reported as missing: the message names the file, the line and the fault.
+TEST_P(DamagedReferenceSetsTest, SaysWhereTheFileIsDamaged) {
+    EXPECT_FALSE(load(GetParam().contents));
+    const std::string path = (folder.path() / "DATA.CD").string();
+    EXPECT_THAT(messages.texts(), ElementsAre("The reference sets file " + path +
+                                              " is damaged at line " + GetParam().whereAndWhat));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedReferenceSetsTest,
+    testing::Values(
+        DamagedDataFile{"", "1: the file ends before the rows its blocks declare"},
+        DamagedDataFile{"4\r\n2\r\n240 1 2 3 4\r\n239 1 2 3",
+                        "4: the file ends before the rows its blocks declare"},
+        DamagedDataFile{"4 2\r\n240 1 2 x 4\r\n", "2: \"x\" is not a number"},
+        DamagedDataFile{"4 2\r\n240 1 2 3 4\r\n239 1 1e300 3 4\r\n",
+                        "3: the value 1E+300 is beyond 10^7"},
+        DamagedDataFile{"4 1\r\n240 1 2 3 4\r\n5 1\r\n240 1 2 3 4 5\r\n",
+                        "4: a block holds more than 4 basis spectra or more than 1000 rows"},
+        DamagedDataFile{TooManyRows(),
+                        "1: a block holds more than 4 basis spectra or more than 1000 rows"},
+        DamagedDataFile{"4 70000 1 1 1 1 1", "1: a count or a wavelength is too large"}));
 
 TEST_F(ReferenceSetsTest, MissingFileIsReportedOnce) {
     EXPECT_FALSE(LoadReferenceSets(folder.path().string(), *sets, messages));

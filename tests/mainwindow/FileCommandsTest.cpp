@@ -150,7 +150,7 @@ TEST_F(FileCommandsTest, CancelledOrFailedOpenKeepsTheCount) {
     open(folder.write("BROKEN.TVR", "title\r\n3,unit\r\n").string());
     EXPECT_EQ(store().SpectrumCount, 1);
     EXPECT_EQ(store().CurrentSlot, 1);
-    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format\r\nBROKEN.TVR, line 3"));
 }
 
 TEST_F(FileCommandsTest, RecentEntryLoadsIntoTheNextSlotWithoutChangingTheCaption) {

@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, FailedLoadKeepsTheCountAndTheSpectra) {
     files.answers.push_back(broken.string());
     window.action("mnufileitem1")->trigger();
     EXPECT_EQ(state.store->SpectrumCount, 1);
-    EXPECT_EQ(messages.shown.back().text, "Error  62 in format");
+    EXPECT_EQ(messages.shown.back().text, "Error  62 in format\r\nBROKEN.TVR, line 3");
     EXPECT_EQ(state.store->SpectrumValue(48), state.store->SlotValue(48, 1));  // LYSO still current
 }
 

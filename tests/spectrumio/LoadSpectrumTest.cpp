@@ -157,7 +157,7 @@ TEST_F(LoadSpectrumTest, ZeroCellWidthKeepsDialogOpenAndIsShownNextTime) {
     // A CDMAX file does not touch the parameters, so the dialog opens with the stored values.
     ASSERT_TRUE(load("C.ASC", CdmaxText("200", "1", "1", "144", {"1"})));
     dialogs.unitPresses = {FakeDialogs::Valid("x", "1e-3"), FakeDialogs::Valid("2E-4", "1e-3")};
-    const std::string theta = Cd6Text("\xE9 (deg)", "0.0001", "0.1", "200", "1", "1", {"1"});
+    const std::string theta = Cd6Text("\xE9 (deg)", "0.0001", "0.1", "200", "1", "1", {"1e-5"});
     ASSERT_TRUE(load("TH.ASC", theta));
     EXPECT_EQ(dialogs.openings.back().cellWidthText, " .1");  // read again from the header
     EXPECT_EQ(store->CellWidth, 0.001);
@@ -219,26 +219,19 @@ TEST_F(LoadSpectrumTest, CdmaxUnknownUnitCodeFailsAtTheEnd) {
     EXPECT_EQ(store->SpectrumCount, 0);
 }
 
-TEST_F(LoadSpectrumTest, CdmaxEndingEarlyLeavesMissingValuesZero) {
-    ASSERT_TRUE(load("L.ASC", CdmaxText("200", "1", "5", "144", {"1", "2", "3", "4", "5"})));
-    ASSERT_TRUE(load("E.ASC", CdmaxText("200", "1", "5", "144", {"-1", "-2"})));
-    EXPECT_EQ(store->SpectrumValue(2), -2);
-    EXPECT_EQ(store->SpectrumValue(3), 0);
-    EXPECT_EQ(store->SlotValue(5, 2), 0);
-}
-
 TEST_F(LoadSpectrumTest, CdmaxWithoutDataLinesIsRefused) {
     EXPECT_FALSE(load("NODATA.ASC", CdmaxText("200", "1", "5", "144", {})));
-    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format\r\nNODATA.ASC, line 33"));
     EXPECT_TRUE(listener.stored.empty());
 }
 
 TEST_F(LoadSpectrumTest, TooMuchDataSpeaksOnlyOfTheFileBeingRead) {
     EXPECT_FALSE(load("BIG.TVR", "t\r\n1001,u\r\n"));
-    EXPECT_THAT(messages.texts(), ElementsAre("Too much data", "Error  62 in format"));
+    EXPECT_THAT(messages.texts(),
+                ElementsAre("Too much data", "Error  9 in format\r\nBIG.TVR, line 2"));
     messages.shown.clear();
     EXPECT_FALSE(load("EMPTY.TVR", ""));
-    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format\r\nEMPTY.TVR, line 1"));
 }
 
 TEST_F(LoadSpectrumTest, AscFileOfNeitherInstrumentIsNotRecognised) {
@@ -295,7 +288,15 @@ TEST_F(LoadSpectrumTest, JcdDataLineWithoutTabIsError5) {
     std::string text = JcdText("Data mode\tMol. Ellip.", 202, 200, "1", {"-1", "-2", "-3"});
     text.replace(text.rfind("201\t-2\t250"), 10, "201 -2 250");
     EXPECT_FALSE(load("T.JCD", text));
-    EXPECT_THAT(messages.texts(), ElementsAre("Error  5 in format"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  5 in format\r\nT.JCD, line 25"));
+}
+
+TEST_F(LoadSpectrumTest, JcdDataLinesWithoutHtColumnKeepTheirValues) {
+    const std::string text =
+        JcdText("Data mode\tMol. Ellip.", 202, 200, "1", {}) + "202\t-1\r\n201\t-2\r\n200\t-3\r\n";
+    ASSERT_TRUE(load("TWO.JCD", text));
+    EXPECT_EQ(store->SpectrumValue(1), -3);
+    EXPECT_EQ(store->SpectrumValue(3), -1);
 }
 
 // TVR
@@ -317,13 +318,6 @@ TEST_F(LoadSpectrumTest, TvrCountAndLabelMayStandOnSeparateLines) {
     ASSERT_TRUE(load("L.TVR", "title\r\n2\r\nunit\r\n200\r\n-1.5\r\n201,-2.5\r\n"));
     EXPECT_EQ(store->SpectrumValue(1), -1.5);
     EXPECT_EQ(store->SpectrumValue(2), -2.5);
-}
-
-TEST_F(LoadSpectrumTest, TvrEndingEarlyGoesOnWithZeros) {
-    ASSERT_TRUE(load("L.TVR", TvrText(4, 200, {"-1", "-2"})));
-    EXPECT_EQ(store->PointCount, 4);
-    EXPECT_EQ(store->LastWavelength, 203);
-    EXPECT_EQ(store->SpectrumValue(4), 0);
 }
 
 // Failures of reading
@@ -369,49 +363,87 @@ TEST_F(LoadSpectrumTest, ThousandPointsAreTheMostAGridHolds) {
 INSTANTIATE_TEST_SUITE_P(
     Files, BrokenFileTest,
     testing::Values(
-        BrokenFile{"T1001.TVR", TvrWithCount(1001, 1001), {"Too much data", "Error  9 in format"}},
-        BrokenFile{"T1001S.TVR", TvrWithCount(1001, 3), {"Too much data", "Error  9 in format"}},
-        BrokenFile{"BIG.TVR", TvrWithCount(70000, 1), {"Error  6 in format"}},
-        BrokenFile{"NONE.TVR", "title\r\n0,unit\r\n", {"Error  9 in format"}},
-        BrokenFile{"HEAD.TVR", "title\r\n3,unit\r\n", {"Error  62 in format"}},
-        BrokenFile{"HALF.TVR", "title\r\n3,unit\r\n200", {"Error  62 in format"}},
-        BrokenFile{"EMPTY.ASC", "", {"Error  62 in format"}},
-        BrokenFile{"ONE.ASC", "CD6\r\n", {"Error  62 in format"}},
+        BrokenFile{"T1001.TVR",
+                   TvrWithCount(1001, 1001),
+                   {"Too much data", "Error  9 in format\r\nT1001.TVR, line 2"}},
+        BrokenFile{"T1001S.TVR",
+                   TvrWithCount(1001, 3),
+                   {"Too much data", "Error  9 in format\r\nT1001S.TVR, line 2"}},
+        BrokenFile{"BIG.TVR", TvrWithCount(70000, 1), {"Error  6 in format\r\nBIG.TVR, line 2"}},
+        BrokenFile{"NONE.TVR", "title\r\n0,unit\r\n", {"Error  9 in format\r\nNONE.TVR, line 2"}},
+        BrokenFile{"HEAD.TVR", "title\r\n3,unit\r\n", {"Error  62 in format\r\nHEAD.TVR, line 3"}},
+        BrokenFile{
+            "HALF.TVR", "title\r\n3,unit\r\n200", {"Error  62 in format\r\nHALF.TVR, line 3"}},
+        BrokenFile{
+            "CUT.TVR", TvrText(4, 200, {"-1", "-2"}), {"Error  62 in format\r\nCUT.TVR, line 5"}},
+        BrokenFile{"DOWN.TVR",
+                   "t\r\n3,u\r\n240,-1\r\n239,-2\r\n238,-3\r\n",
+                   {"The wavelength 239 does not follow 240 by 1 nm: a TVR file lists its values "
+                    "at rising wavelengths 1 nm apart\r\nDOWN.TVR, line 4"}},
+        BrokenFile{"SKIP.TVR",
+                   "t\r\n3,u\r\n200,-1\r\n201,-2\r\n203,-3\r\n",
+                   {"The wavelength 203 does not follow 201 by 1 nm: a TVR file lists its values "
+                    "at rising wavelengths 1 nm apart\r\nSKIP.TVR, line 5"}},
+        BrokenFile{"TWICE.TVR",
+                   "t\r\n2,u\r\n200,-1\r\n200,-2\r\n",
+                   {"The wavelength 200 does not follow 200 by 1 nm: a TVR file lists its values "
+                    "at rising wavelengths 1 nm apart\r\nTWICE.TVR, line 4"}},
+        BrokenFile{"VAST.TVR",
+                   TvrText(3, 200, {"-1", "1e300", "-3"}),
+                   {"The value 1E+300 deg.cm2/dmol is beyond 10^7, more than any CD spectrum "
+                    "holds\r\nVAST.TVR, line 4"}},
+        BrokenFile{"EMPTY.ASC", "", {"Error  62 in format\r\nEMPTY.ASC, line 1"}},
+        BrokenFile{"ONE.ASC", "CD6\r\n", {"Error  62 in format\r\nONE.ASC, line 2"}},
         BrokenFile{"SHORT.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "5", "1", {"1", "2"}),
-                   {"Error  62 in format"}},
+                   {"Error  62 in format\r\nSHORT.ASC, line 159"}},
         BrokenFile{"CUT.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "5", "1", {}).substr(0, 2000),
-                   {"Error  62 in format"}},
+                   {"Error  62 in format\r\nCUT.ASC, line 129"}},
         BrokenFile{"STEP0.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "5", "0", CountingValues(5)),
-                   {"Error  6 in format"}},
+                   {"Error  6 in format\r\nSTEP0.ASC, line 161"}},
         BrokenFile{"STEPNEG.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "5", "-1", CountingValues(5)),
-                   {"Error  9 in format"}},
-        BrokenFile{
-            "COUNT0.ASC", Cd6Text("[=E9]", "0", "0", "200", "0", "1", {}), {"Error  9 in format"}},
+                   {"Error  9 in format\r\nSTEPNEG.ASC, line 161"}},
+        BrokenFile{"COUNT0.ASC",
+                   Cd6Text("[=E9]", "0", "0", "200", "0", "1", {}),
+                   {"Error  9 in format\r\nCOUNT0.ASC, line 156"}},
         BrokenFile{"WIDE.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "1001", "1", CountingValues(1001)),
-                   {"Too much data", "Error  9 in format"}},
+                   {"Too much data", "Error  9 in format\r\nWIDE.ASC, line 1157"}},
         BrokenFile{"OVER.ASC",
                    Cd6Text("[=E9]", "0", "0", "32700", "100", "1", CountingValues(100)),
-                   {"Error  6 in format"}},
+                   {"Error  6 in format\r\nOVER.ASC, line 256"}},
         BrokenFile{"HUGE.ASC",
                    Cd6Text("[=E9]", "0", "0", "200", "2", "1", {"1e400", "1"}),
-                   {"Error  6 in format"}},
+                   {"Error  6 in format\r\nHUGE.ASC, line 157"}},
+        BrokenFile{"VAST.ASC",
+                   Cd6Text("[=E9]", "0", "0", "200", "2", "1", {"-1", "2e7"}),
+                   {"The value 20000000 deg.cm2/dmol is beyond 10^7, more than any CD spectrum "
+                    "holds\r\nVAST.ASC, line 158"}},
         BrokenFile{"NOBLOCK.ASC",
                    "x\r\nRUBISDATA2\r\n" + std::string(27 * 2, ',') + "\r\n",
-                   {"Error  62 in format"}},
+                   {"Error  62 in format\r\nNOBLOCK.ASC, line 4"}},
         BrokenFile{"MANY.ASC",
                    CdmaxText("200", "1", "5000", "144", {"1"}),
-                   {"Too much data", "Error  9 in format"}},
+                   {"Too much data", "Error  62 in format\r\nMANY.ASC, line 34"}},
+        BrokenFile{"CUTMAX.ASC",
+                   CdmaxText("200", "1", "5", "144", {"-1", "-2"}),
+                   {"Error  62 in format\r\nCUTMAX.ASC, line 35"}},
         BrokenFile{"STEP0.JCD",
                    JcdText("Data mode Mol. Ellip.", 205, 200, "0", {}),
-                   {"Error  6 in format"}},
+                   {"Error  6 in format\r\nSTEP0.JCD, line 23"}},
         BrokenFile{"SHORT.JCD",
                    JcdText("Data mode Mol. Ellip.", 205, 200, "1", {"1", "2", "3", "4", "5"}),
-                   {"Error  62 in format"}},
+                   {"Error  62 in format\r\nSHORT.JCD, line 29"}},
+        BrokenFile{"VAST.JCD",
+                   JcdText("Data mode\tMol. Ellip.", 201, 200, "1", {"-1", "-2e7"}),
+                   {"The value-20000000 deg.cm2/dmol is beyond 10^7, more than any CD spectrum "
+                    "holds\r\nVAST.JCD, line 25"}},
+        BrokenFile{"NOVALUE.JCD",
+                   JcdText("Data mode\tMol. Ellip.", 201, 200, "1", {"-1", ""}),
+                   {"Error  5 in format\r\nNOVALUE.JCD, line 25"}},
         BrokenFile{"LYSO.DAT", "anything", {Unrecognised}}),
     [](const testing::TestParamInfo<BrokenFile>& info) {
         std::string name = info.param.name;
@@ -426,8 +458,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LoadSpectrumTest, MissingFileIsError53) {
     store->SpectrumFileName = (folder.path() / "ABSENT.TVR").string();
     EXPECT_FALSE(loadCurrentFile());
-    EXPECT_THAT(messages.texts(), ElementsAre("Error  53 in format"));
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  53 in format\r\nABSENT.TVR"));
     EXPECT_EQ(store->SpectrumCount, 0);
+    messages.shown.clear();
+    store->SpectrumFileName = (folder.path() / "ABSENT.TXT").string();
+    EXPECT_FALSE(loadCurrentFile());
+    EXPECT_THAT(messages.texts(), ElementsAre("Error  53 in format\r\nABSENT.TXT"));
+}
+
+TEST_F(LoadSpectrumTest, ConvertedValueBeyondAnySpectrumIsRefused) {
+    dialogs.unitPresses.push_back(FakeDialogs::Valid(" .0001", " .01"));
+    EXPECT_FALSE(load("DA.ASC", Cd6Text("\x7F\x41", "1", "1", "200", "2", "1", {"-.001", "-1"})));
+    EXPECT_THAT(messages.texts(),
+                ElementsAre("The value-3300000000 deg.cm2/dmol is beyond 10^7, more than any CD "
+                            "spectrum holds\r\nDA.ASC, line 158"));
 }
 
 }  // namespace

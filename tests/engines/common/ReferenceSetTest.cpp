@@ -73,11 +73,23 @@ TEST(ReferenceSet, DamagedFilesAreRefusedWithAReason) {
             EXPECT_THAT(error.what(), testing::HasSubstr(reason));
         }
     };
-    refused(good.substr(0, good.size() / 2), "ends before");
+    refused(good.substr(0, good.rfind('\n', good.size() / 2) + 1), "ends before");
     refused("", "ends before");
     refused("SET X\nWAVELENGTHS 240 175\nPROTEINS 3\nPROTEIN A 1 0 0 x", "not a number");
     refused("SET X\nWAVELENGTHS 240 239\nPROTEINS 3\n", "wavelength range");
     refused(good + "1.0\n", "more data");
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string bytes = good;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    refused(replaced("ALDO 0.4600", "ALDO -1e308"),
+            "line 14: ALDO: the fraction -1e+308 lies outside 0 to 1");
+    refused(replaced("ALDO 0.4600 0.1400 0.1600 0.2400", "ALDO 0.4600 0.3400 0.3600 0.5400"),
+            "ALDO: the fractions sum to 1.7 instead of 1");
+    refused(replaced("ALDO 0.4600 0.1400", "ALDO 4.6 -1.4"), "ALDO: the fraction 4.6 lies outside");
+    refused(replaced(" -3.780000 ", " -3780000.0 "),
+            "line 16: ALDO: the delta epsilon -3780000.000000 is beyond any protein's spectrum");
     EXPECT_THROW(LoadReferenceSet(folder.path() / "missing.REF"), std::runtime_error);
 }
 

@@ -215,7 +215,10 @@ TEST(K2dProgram, BrokenInputFilesAreExplainedAndFail) {
         {"empty", "", shippedWeights, "GD.DAT holds 0 values", 0},
         {"no weights", spectrum41, "-", "weights.dat: cannot be opened", 1},
         {"cut weights", spectrum41, shippedWeights.substr(0, shippedWeights.size() / 3),
-         "weights.dat: ends before", 1},
+         "weights.dat, line 157: ends before", 1},
+        {"a value beyond any spectrum",
+         "9.99e307\r\n" + spectrum41.substr(spectrum41.find('\n') + 1), shippedWeights,
+         "line 1 of GD.DAT holds 9.99e307, beyond 10^7 deg.cm2/dmol", 1},
     };
     for (const auto& bad : cases) {
         SCOPED_TRACE(bad.what);
@@ -247,7 +250,7 @@ TEST(K2dProgram, BuiltProgramFailsWithAMessageOnADamagedMap) {
     const auto installed = testing_support::InstallCopy(K2D_PROGRAM, folder);
     const ProgramRun run = RunProgram(folder.path(), "CON", installed.string());
     EXPECT_NE(run.exitCode, 0);
-    EXPECT_THAT(run.errors, HasSubstr("weights.dat: ends before the number of columns"));
+    EXPECT_THAT(run.errors, HasSubstr("weights.dat, line 3: ends before the number of columns"));
     EXPECT_THAT(ReadBytes(folder.path() / "TAUX.TXT"), HasSubstr("cannot be read"));
 }
 

@@ -65,8 +65,10 @@ TEST(K2dWeightsFile, DamagedFilesAreRefusedWithAReason) {
         {replaced("GRID 2 3", "GRID 2 x"), "not a number"},
         {replaced("INPUTS 200 240", "INPUTS 190 240"), "200 to 240"},
         {replaced("NODE 1 2", "NODE 2 1"), "not in order"},
-        {replaced("NODE 2 1 0.250000", "NODE 2 1 0.900000"), "do not add up"},
-        {replaced("NODE 1 1 0.250000", "NODE 1 1 -0.25000"), "outside 0..1"},
+        {replaced("NODE 2 1 0.250000", "NODE 2 1 0.900000"), "sum to 1.65 instead of 1"},
+        {replaced("NODE 1 1 0.250000", "NODE 1 1 -0.25000"), "outside 0 to 1"},
+        {replaced("NODE 1 1 0.250000", "NODE 1 1 -1e308"), "line 5: the labels of node 1 1"},
+        {replaced("NODE 1 2", "NODE 1 2 0 0 1\r\n 1e300"), "weight of node 1 2 is beyond"},
         {replaced("NODE 1 1 0.250000", "NODE 1 1 nan"), "not a number"},
         {good + " 1.5\r\n", "more data"},
     };

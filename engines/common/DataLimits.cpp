@@ -1,0 +1,67 @@
+#include "common/DataLimits.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace tavrelion::engines {
+namespace {
+
+bool IsLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[at + i])) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WithinLimit(double value, double limit) {
+    return std::fabs(value) <= limit;  // false for NaN too
+}
+
+std::string FractionsProblem(const double* fractions, int count) {
+    double sum = 0.0;
+    for (int c = 0; c < count; ++c) {
+        if (!(fractions[c] >= 0.0 && fractions[c] <= 1.0)) {
+            char text[64];
+            std::snprintf(text, sizeof text, "the fraction %g lies outside 0 to 1", fractions[c]);
+            return text;
+        }
+        sum += fractions[c];
+    }
+    if (std::fabs(sum - 1.0) > FractionSumTolerance) {
+        char text[80];
+        std::snprintf(text, sizeof text, "the fractions sum to %.4g instead of 1", sum);
+        return text;
+    }
+    return {};
+}
+
+bool PrintsNonFinite(std::string_view report) {
+    for (std::size_t at = 0; at < report.size(); ++at) {
+        if (at > 0 && IsLetter(report[at - 1])) {
+            continue;
+        }
+        for (const std::string_view word : {"nan", "infinity", "inf"}) {
+            if (StartsWithNoCase(report, at, word)) {
+                const std::size_t end = at + word.size();
+                if (end == report.size() || !IsLetter(report[end])) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace tavrelion::engines
