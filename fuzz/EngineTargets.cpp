@@ -60,7 +60,7 @@ const fs::path& EngineFolder() {
         drivers::WriteSelcon3Input(spectrum, WorkFolder());
         drivers::SelconSettings settings;
         drivers::WriteSelcon2Input(spectrum, settings, WorkFolder());
-        drivers::WriteVarselecBasis(spectrum, WorkFolder());
+        drivers::WriteVarselecBasis(spectrum, WorkFolder(), WorkFolder());
         drivers::VarselecChoice choice;
         for (int p = 1; p <= 12; ++p) {
             choice.SelectedIndex.push_back(static_cast<store::Int16>(p));
