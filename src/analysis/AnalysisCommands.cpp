@@ -141,17 +141,22 @@ void AnalysisCommands::runEntry(int index) {
 
 bool AnalysisCommands::leastSquares(bool allMethods) {
     const std::string report = programFile("FIT.VAL");
+    // FIT.VAL is rewritten by the next fit: the report is kept beside the spectrum too, and the
+    // window shows that copy.
+    std::string shown = report;
     Skippable([&] {
-        estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.ResidueCount,
-                                    c_.messages);
+        estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.messages);
         estimation::WriteFitReport(c_.store, c_.fitResults);
-        if (allMethods) {
-            c_.store.ResultFilePath = report;
-            StartSummary(summary_, report);
-        }
+        const std::string copy = resultName(".FIT");
+        drivers::CopyProgramOutput(report, copy);
+        addResult(copy);
+        shown = copy;
     });
-    if (!allMethods) {
-        show(report, ResultWindowKind::AnalysisResults);
+    if (allMethods) {
+        c_.store.ResultFilePath = report;
+        Skippable([&] { StartSummary(summary_, report); });
+    } else {
+        show(shown, ResultWindowKind::AnalysisResults);
     }
     return true;
 }
@@ -161,6 +166,7 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
         return false;
     }
     SelconSettingsModel settings(c_.settings.selcon);
+    settings.checkModelFiles(c_.store.ProgramDir);
     c_.dialogs.showSelconSettings(settings);
     c_.store.DialogAccepted = settings.accepted() ? 1 : 0;
     if (!settings.accepted()) {
@@ -246,11 +252,12 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
     }
-    if (!VarselecAnalysis()) {
-        return false;
-    }
+    // An analysis that ends silently (no accepted solution, a spectrum that does not cover the
+    // solutions' range) still leaves the summary its Varselec line, with the fields it found.
+    const bool analysed = VarselecAnalysis();
     Skippable([&] {
-        AppendSummaryText(summary_, VarselecSummaryText(store::ResultFileName(result, ".LST")));
+        const std::string list = store::ResultFileName(result, ".LST");
+        AppendSummaryText(summary_, analysed ? VarselecSummaryText(list) : VarselecSummaryStart);
     });
     return true;
 }
@@ -275,7 +282,7 @@ bool AnalysisCommands::VarselecAnalysis() {
     request.contentMin = bounds.ContentMin;
     request.contentMax = bounds.ContentMax;
     request.labels = &c_.store.StructureLabel;
-    int accepted = 0;
+    long accepted = 0;
     try {
         accepted = WriteVarselecList(request);
     } catch (const store::BasicError&) {

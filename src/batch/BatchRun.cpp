@@ -63,9 +63,11 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
     return true;
 }
 
-// Runs the entry on the loaded spectrum; returns the result files, empty when it failed.
-std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
-                                 analysis::AnalysisCommands& commands) {
+// Runs the entry on the loaded spectrum (the least-squares report is kept as .FIT by the
+// command itself). Returns whether it completed, and every result file written on the way, also
+// when a later method failed.
+bool Analyse(BatchState& state, const BatchOptions& options, analysis::AnalysisCommands& commands,
+             std::vector<std::string>& files) {
     const int entry = options.menuEntry;
     const bool leastSquares =
         entry == analysis::LeastSquaresEntry || entry == analysis::AllMethodsEntry;
@@ -74,25 +76,14 @@ std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
     if (leastSquares) {
         fs::remove(report, ignored);
     }
-    const std::string spectrumFile = state.store.SpectrumFileName;
     commands.AnalysisMenuClick(entry);
     bool complete = commands.completed();
     // A batch run also does what the user does next with a Varselec solutions file: analyse it.
     if (complete && entry == analysis::VarselecEntry) {
         complete = commands.VarselecAnalysis();
     }
-    std::vector<std::string> files = commands.resultFiles();
-    if (complete && leastSquares) {
-        const std::string copy = store::ResultFileName(spectrumFile, ".FIT");
-        std::error_code error;
-        fs::copy_file(report, copy, fs::copy_options::overwrite_existing, error);
-        complete = !error;
-        files.insert(files.begin(), copy);
-    }
-    if (!complete) {
-        return {};
-    }
-    return files;
+    files = commands.resultFiles();
+    return complete && !files.empty();
 }
 
 }  // namespace
@@ -128,11 +119,12 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
             ++failures;
             continue;
         }
-        const std::vector<std::string> files = Analyse(state, options, commands);
+        std::vector<std::string> files;
+        const bool complete = Analyse(state, options, commands, files);
         for (const std::string& produced : files) {
             services.out << produced << '\n';
         }
-        if (files.empty() && options.menuEntry != analysis::HelixEntry) {
+        if (!complete && options.menuEntry != analysis::HelixEntry) {
             services.err << file << ": the analysis did not complete\n";
             ++failures;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/Colours.h"
 #include "display/Plot.h"
 #include "store/NumberText.h"
 
@@ -17,14 +18,49 @@ store::Int16 WavelengthTickStep(int span) {
     return static_cast<store::Int16>(std::pow(10.0, std::floor(std::log10(span))));
 }
 
+Colour Ink(Colour colour, bool forPaper) {
+    return forPaper ? ReadableOnWhite(colour) : colour;
+}
+
+double SlotWavelength(const store::SpectrumStore& store, int s, int j) {
+    return store.SlotFirstWavelength(s) + (j - 1) * store.SlotStep(s);
+}
+
 }  // namespace
 
+ValueRange ApplyZoom(store::SpectrumStore& store, PlotState& state, const ValueRange& values) {
+    if (state.ZoomFirst == 0 && state.ZoomLast == 0) {
+        return values;
+    }
+    const auto first = std::max(state.ZoomFirst, store.DisplayFirstWavelength);
+    const auto last = std::min(state.ZoomLast, store.DisplayLastWavelength);
+    if (first >= last) {
+        state.ZoomFirst = 0;
+        state.ZoomLast = 0;
+        return values;
+    }
+    store.DisplayFirstWavelength = first;
+    store.DisplayLastWavelength = last;
+    ValueRange zoomed;
+    for (int s = 1; s <= store.CurrentSlot; ++s) {
+        const int points = std::min<int>(store.SlotRawCount(s), store::MaxPoints);
+        for (int j = 1; j <= points; ++j) {
+            const double lambda = SlotWavelength(store, s, j);
+            if (lambda >= first && lambda <= last) {
+                zoomed.maximum = std::max(zoomed.maximum, store.SlotValue(j, s));
+                zoomed.minimum = std::min(zoomed.minimum, store.SlotValue(j, s));
+            }
+        }
+    }
+    return zoomed.maximum == 0 && zoomed.minimum == 0 ? values : zoomed;
+}
+
 ValueRange DrawLegendAndGatherRanges(DrawingSurface& surface, store::SpectrumStore& store,
-                                     double width) {
+                                     double width, bool forPaper) {
     ValueRange values;
     for (int s = 1; s <= store.CurrentSlot; ++s) {
         surface.CurrentX = width / 3;
-        surface.ForeColor = store.SlotColor(s);
+        surface.ForeColor = Ink(store.SlotColor(s), forPaper);
         surface.PrintText(store.SlotLabel(s), true);
         values.maximum = std::max(values.maximum, store.SlotMax(s));
         values.minimum = std::min(values.minimum, store.SlotMin(s));
@@ -85,21 +121,28 @@ void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, doubl
 }
 
 void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
-                bool resetMinSlotStep) {
+                bool resetMinSlotStep, double width, double height, bool forPaper) {
     if (resetMinSlotStep) {
         state.MinSlotStep = 100;
     }
     const auto y = [&state](double value) { return state.ZeroLineY - state.YScale * value; };
+    // A zoomed plot would otherwise draw over the margins, the axis labels and the legend. The
+    // layout puts the value 0 of a spectrum without positive values 0.015 x height above the
+    // frame (at height / 20 - 0.3 x height / 20), so the clip leaves that strip to the curves.
+    surface.SetClip(state.PlotLeft, height / 20 - 0.3 * height / 20, width - width / 30,
+                    19 * height / 20);
     for (int s = 1; s <= store.CurrentSlot; ++s) {
         state.MinSlotStep = std::min(state.MinSlotStep, store.SlotStep(s));
         const int points = std::min<int>(store.SlotRawCount(s), store::MaxPoints);
+        const Colour colour = Ink(store.SlotColor(s), forPaper);
         for (int j = 1; j < points; ++j) {
-            const double lambda = store.SlotFirstWavelength(s) + (j - 1) * store.SlotStep(s);
+            const double lambda = SlotWavelength(store, s, j);
             surface.DrawLine(XOfWavelength(store, state, lambda), y(store.SlotValue(j, s)),
                              XOfWavelength(store, state, lambda + store.SlotStep(s)),
-                             y(store.SlotValue(j + 1, s)), store.SlotColor(s));
+                             y(store.SlotValue(j + 1, s)), colour);
         }
     }
+    surface.ClearClip();
 }
 
 void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height) {
