@@ -18,6 +18,8 @@ store::Int16 WavelengthTickStep(int span) {
     return static_cast<store::Int16>(std::pow(10.0, std::floor(std::log10(span))));
 }
 
+constexpr double MaxLabelOffset = 200.0;  // twips
+
 Colour Ink(Colour colour, bool forPaper) {
     return forPaper ? ReadableOnWhite(colour) : colour;
 }
@@ -88,6 +90,9 @@ double SetScales(const store::SpectrumStore& store, PlotState& state, const Valu
     state.XScale = 0.8 * width / std::max(span + 1, 1);
     state.ZeroLineY =
         (18 * height / 20) * values.maximum / range + (height / 20 - 0.3 * height / 20);
+    // Spectra with few or no positive values would reach above the frame's top edge: they are
+    // lowered just enough to stay inside it.
+    state.ZeroLineY = std::max(state.ZeroLineY, height / 20 + state.YScale * values.maximum);
     return range;
 }
 
@@ -102,7 +107,8 @@ void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& st
         surface.DrawLine(x, h / 20, x, h / 20 + 0.3 * h / 20);
         surface.DrawLine(x, 19 * h / 20, x, 19 * h / 20 - 0.3 * h / 20);
         surface.CurrentY = 18 * h / 20;
-        surface.CurrentX = state.PlotLeft + (k - 2) * state.XScale;
+        // Two nm left of the tick, which for a zoomed plot is at most about half a label.
+        surface.CurrentX = x - std::min(2 * state.XScale, MaxLabelOffset);
         surface.PrintText(store::RightAlignNumber(store.DisplayFirstWavelength + k - 1, 3), true);
     }
 }
@@ -126,11 +132,8 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
         state.MinSlotStep = 100;
     }
     const auto y = [&state](double value) { return state.ZeroLineY - state.YScale * value; };
-    // A zoomed plot would otherwise draw over the margins, the axis labels and the legend. The
-    // layout puts the value 0 of a spectrum without positive values 0.015 x height above the
-    // frame (at height / 20 - 0.3 x height / 20), so the clip leaves that strip to the curves.
-    surface.SetClip(state.PlotLeft, height / 20 - 0.3 * height / 20, width - width / 30,
-                    19 * height / 20);
+    // A zoomed plot would otherwise draw over the margins, the axis labels and the legend.
+    surface.SetClip(state.PlotLeft, height / 20, width - width / 30, 19 * height / 20);
     for (int s = 1; s <= store.CurrentSlot; ++s) {
         state.MinSlotStep = std::min(state.MinSlotStep, store.SlotStep(s));
         const int points = std::min<int>(store.SlotRawCount(s), store::MaxPoints);
@@ -169,7 +172,8 @@ void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double rang
         const double tick = state.ZeroLineY + v * state.YScale;
         surface.CurrentX = 0;
         surface.CurrentY = tick - 60;
-        if (tick < 19 * h / 20) {
+        // A zero line lowered to the frame's top keeps its label out of the unit label's place.
+        if (tick < 19 * h / 20 && tick > h / 10) {
             surface.PrintText(store::RightAlignNumber(-v, 4), true);
             surface.DrawLine(state.PlotLeft, tick, state.PlotLeft + 100, tick);
         }

@@ -30,12 +30,14 @@ ValueRange DrawLegendAndGatherRanges(DrawingSurface& surface, store::SpectrumSto
 ValueRange ApplyZoom(store::SpectrumStore& store, PlotState& state, const ValueRange& values);
 
 // Sets XScale, YScale and ZeroLineY for a plot of width x height twips and returns the value
-// span |maximum| + |minimum|. A single displayed wavelength gets the whole width.
+// span |maximum| + |minimum|. A single displayed wavelength gets the whole width. The zero line
+// is lowered where the largest value would stand above the frame.
 double SetScales(const store::SpectrumStore& store, PlotState& state, const ValueRange& values,
                  double width, double height);
 
 // Sets XTickStep from the displayed range and draws the wavelength ticks on the frame's top and
-// bottom edges, each labelled just inside the bottom edge, starting two nm left of its tick.
+// bottom edges, each labelled just inside the bottom edge, starting two nm (at most 200 twips)
+// left of its tick.
 void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& store,
                          PlotState& state, double height);
 
