@@ -147,11 +147,15 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     Skippable([&] {
         estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.messages);
         estimation::WriteFitReport(c_.store, c_.fitResults);
+    });
+    try {
         const std::string copy = resultName(".FIT");
         drivers::CopyProgramOutput(report, copy);
         addResult(copy);
         shown = copy;
-    });
+    } catch (const store::BasicError&) {
+        // No copy beside the spectrum (a folder that cannot be written): FIT.VAL is shown.
+    }
     if (allMethods) {
         c_.store.ResultFilePath = report;
         Skippable([&] { StartSummary(summary_, report); });
