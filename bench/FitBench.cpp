@@ -29,9 +29,8 @@ void FitFiveSets(benchmark::State& state) {
         store->SpectrumValue(i) = -12345.678 * std::exp(-std::pow((99 + i - 208) / 20.0, 2));
     }
     auto results = std::make_unique<FitResults>();
-    store::Int16 residueCount = 0;
     for (auto _ : state) {
-        LeastSquaresFit(*store, *sets, *results, residueCount, messages);
+        LeastSquaresFit(*store, *sets, *results, messages);
         benchmark::DoNotOptimize(results->FitHelix(Chang));
     }
     if (!messages.shown.empty()) {

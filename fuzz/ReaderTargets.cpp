@@ -1,5 +1,6 @@
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,9 @@ class RecordedMessages : public platform::MessageService {
         shown.push_back(text);
     }
     bool askYesNo(const std::string&, bool) override { return false; }
-    std::string askText(const std::string&, const std::string&) override { return "1"; }
+    std::optional<std::string> askText(const std::string&, const std::string&) override {
+        return "1";
+    }
     std::vector<std::string> shown;
 };
 
@@ -146,8 +149,7 @@ Outcome FuzzDataCd(std::string_view bytes) {
         }
     }
     estimation::FitResults results;
-    store::Int16 residues = 0;
-    estimation::LeastSquaresFit(LysozymeSpectrum(), *sets, results, residues, messages);
+    estimation::LeastSquaresFit(LysozymeSpectrum(), *sets, results, messages);
     for (int set = 1; set <= estimation::ReferenceSetCount; ++set) {
         if (engines::PrintsNonFinite(estimation::FitReportRow(results, set))) {
             Broken("the fit report prints a number that is not finite");

@@ -240,7 +240,7 @@ def read_cd6(data):
     for _ in range(121, 157):
         r.item()
     raw = [number_of(r.item()) for _ in range(count)]
-    last = first + int(step * count // 1)
+    last = first + int(step * (count - 1) // 1)
     return dict(first=first, last=last, step=step, raw=raw, unit=unit,
                 cell_width=cell_width, concentration=concentration,
                 needs_dialog=unit != UNIT_MOLAR)
@@ -268,7 +268,7 @@ def read_cdmax(data):
         if hash_pos >= 3:
             line = line[:hash_pos - 1]
         raw.append(number_of(line))
-    last = first + int(step * count // 1)
+    last = first + int(step * (count - 1) // 1)
     return dict(first=first, last=last, step=step, raw=raw, unit=UNIT_MOLAR,
                 cell_width=0.0, concentration=0.0, needs_dialog=False)
 
@@ -634,12 +634,13 @@ def readme_text(rows):
         w(f"| `{r['file']}` | {r['first']} | {r['last']} | {r['count']} | {r['value']:.2f} | "
           f"{r['note']} |")
     w("")
-    w("How the grid is built from the header (CD6 and CDMAX): last wavelength = first wavelength")
-    w("+ floor(step × number of values); points = last − first + 1; grid point i (from 1) takes raw")
-    w("value k = (i − 1) / step + 1 rounded half to even, and 0 when k is beyond the values. So a")
-    w("1-nm file of 66 values from 175 nm gives 175 to 241 nm, 67 points, the last one 0; the 0.5-nm")
-    w("file of 131 values gives 175 to 240 nm, 66 points; the 2-nm file of 33 values gives 175 to")
-    w("241 nm, 67 points, and at 222 nm k = 24.5 rounds to 24, the value measured at 221 nm.")
+    w("How the grid is built from the header (CD6 and CDMAX): it runs from the first wavelength to")
+    w("the last value's wavelength, last = first + floor(step × (number of values − 1)); points =")
+    w("last − first + 1; grid point i (from 1) takes raw value k = (i − 1) / step + 1 rounded half to")
+    w("even, so every grid point stands on a value of the file. A 1-nm file of 66 values from 175 nm")
+    w("gives 175 to 240 nm, 66 points; the 0.5-nm file of 131 values gives 175 to 240 nm, 66 points;")
+    w("the 2-nm file of 33 values gives 175 to 239 nm, 65 points, where each odd-nm point takes the")
+    w("value of a neighbour: at 222 nm k = 24.5 rounds to 24, the value measured at 221 nm.")
     w("")
     w("JCD: first and last wavelength come from the header (175 and 240), points = 66; the reader")
     w("takes round((240 − 175) / 1) + 1 = 66 data lines, from 240 down to 175 nm, so every value")

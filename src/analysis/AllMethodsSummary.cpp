@@ -22,6 +22,14 @@ std::string Inner(const std::string& line, std::size_t skip) {
     return line.substr(skip, line.size() - skip - 1);
 }
 
+std::string FirstWord(const std::string& line) {
+    const std::size_t start = line.find_first_not_of(' ');
+    if (start == std::string::npos) {
+        return {};
+    }
+    return line.substr(start, line.find(' ', start) - start);
+}
+
 std::string LastFour(const std::string& line) {
     return line.size() <= 4 ? line : line.substr(line.size() - 4);
 }
@@ -39,7 +47,9 @@ void StartSummary(const std::filesystem::path& summary, const std::filesystem::p
     std::vector<std::string> leastSquares;
     while (!report.atEnd()) {
         std::string line = report.readLine();
-        if (Contains(line, "Fasman")) {
+        // The Fasman row by its label, the line's first word: a path holding "Fasman" on the
+        // " File: " line is no row.
+        if (FirstWord(line) == "Fasman") {
             leastSquares = {line};
             for (int k = 0; k < 4 && !report.atEnd(); ++k) {
                 leastSquares.push_back(report.readLine());
@@ -112,7 +122,7 @@ std::string ContinSummaryLine(const std::filesystem::path& result) {
 
 std::string VarselecSummaryText(const std::filesystem::path& list) {
     store::TextFileReader file(list);
-    std::string text = " Varselec             ";
+    std::string text = VarselecSummaryStart;
     while (!file.atEnd()) {
         const std::string line = file.readLine();
         if (Contains(line, "Helix"))

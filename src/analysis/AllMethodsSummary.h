@@ -28,6 +28,8 @@ std::string ContinSummaryLine(const std::filesystem::path& result);
 // Varselec: the class means and the averaged total from the list file, on one line that the
 // summary leaves without a line end.
 std::string VarselecSummaryText(const std::filesystem::path& list);
+// The Varselec text with no fields, for an analysis that ended without a list.
+inline constexpr const char* VarselecSummaryStart = " Varselec             ";
 
 // Adds a line (ended by CR LF) or a text without a line end to the summary.
 void AppendSummaryLine(const std::filesystem::path& summary, const std::string& line);

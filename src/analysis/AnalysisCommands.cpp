@@ -199,21 +199,31 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     const std::string report = workFile("FIT.VAL").string();
     RemoveEarlier(report);
     Skippable([&] {
-        estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.ResidueCount,
-                                    c_.messages);
+        estimation::LeastSquaresFit(c_.store, c_.referenceSets, c_.fitResults, c_.messages);
         estimation::WriteFitReport(c_.store, c_.fitResults);
-        if (allMethods) {
-            c_.store.ResultFilePath = report;
-            StartSummary(summary_, report);
-        }
     });
     std::error_code error;
     if (!fs::is_regular_file(report, error)) {
         throw store::ExplainedError(store::FileNotFound,
                                     "the least-squares report " + report + " could not be written");
     }
-    if (!allMethods) {
-        show(report, ResultWindowKind::AnalysisResults);
+    // FIT.VAL is rewritten by the next fit: the report is kept beside the spectrum too, and the
+    // window shows that copy. Where the copy cannot be written the user is told why and sees
+    // FIT.VAL itself.
+    std::string shown = report;
+    try {
+        const std::string copy = resultName(".FIT");
+        drivers::CopyProgramOutput(report, copy);
+        addResult(copy);
+        shown = copy;
+    } catch (const store::ExplainedError& failure) {
+        c_.messages.showMessage(failure.reason(), platform::MessageIcon::Information);
+    }
+    if (allMethods) {
+        c_.store.ResultFilePath = report;
+        Skippable([&] { StartSummary(summary_, report); });
+    } else {
+        show(shown, ResultWindowKind::AnalysisResults);
     }
     return true;
 }
@@ -223,6 +233,7 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
         return false;
     }
     SelconSettingsModel settings(c_.settings.selcon);
+    settings.checkModelFiles(c_.store.ProgramDir);
     c_.dialogs.showSelconSettings(settings);
     c_.store.DialogAccepted = settings.accepted() ? 1 : 0;
     if (!settings.accepted()) {
@@ -309,11 +320,12 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
     }
-    if (!VarselecAnalysis()) {
-        return false;
-    }
+    // An analysis that ends silently (no accepted solution, a spectrum that does not cover the
+    // solutions' range) still leaves the summary its Varselec line, with the fields it found.
+    const bool analysed = VarselecAnalysis();
     Skippable([&] {
-        AppendSummaryText(summary_, VarselecSummaryText(store::ResultFileName(result, ".LST")));
+        const std::string list = store::ResultFileName(result, ".LST");
+        AppendSummaryText(summary_, analysed ? VarselecSummaryText(list) : VarselecSummaryStart);
     });
     return true;
 }
@@ -339,7 +351,7 @@ bool AnalysisCommands::VarselecAnalysis() {
     request.contentMax = bounds.ContentMax;
     request.labels = &c_.store.StructureLabel;
     const std::string list = store::ResultFileName(c_.store.ResultFilePath, ".LST");
-    int accepted = 0;
+    long accepted = 0;
     try {
         RemoveEarlier(request.list);
         accepted = WriteVarselecList(request);

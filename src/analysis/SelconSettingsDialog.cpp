@@ -156,6 +156,13 @@ void SelconSettingsDialog::showModel() {
         iterationText_->setText(iterations);
     }
     toleranceText_->setText(QString::fromLatin1(model_.toleranceText()));
+    for (int i = 0; i < 4; ++i) {
+        const std::string reason = model_.modelUnavailableReason(i + 1);
+        models_[i]->setEnabled(reason.empty());
+        models_[i]->setToolTip(QString::fromLatin1(reason));
+        models_[i]->setText(QString::fromLatin1(SelconSettingsModel::ModelCaptions[i]) +
+                            (reason.empty() ? QString() : QStringLiteral(" (not installed)")));
+    }
     models_[model_.modelShown() - 1]->setChecked(true);
     const int format = model_.formatShown();
     if (format >= 1 && format <= 2) {

@@ -28,7 +28,8 @@ SelconSettingsModel::SelconSettingsModel(drivers::SelconSettings& settings)
       iterationText_(store::RightAlignNumber(settings.SelconIterations, 3)),
       toleranceText_(store::RightAlignNumber(settings.SelconTolerance, 3)),
       iterationBar_(OnBar(settings.SelconIterations)),
-      toleranceBar_(OnBar(settings.SelconTolerance)) {
+      toleranceBar_(OnBar(settings.SelconTolerance)),
+      modelShown_(std::clamp<int>(settings.SelconModel, FirstModel, ModelCount)) {
     settings_.SelconFormat = SummaryFormat;
     settings_.SelconClassCount = ClassCount;
 }
@@ -49,8 +50,29 @@ void SelconSettingsModel::toleranceBarMoved(int value) {
     toleranceText_ = std::to_string(toleranceBar_);
 }
 
+void SelconSettingsModel::checkModelFiles(const std::filesystem::path& programDir) {
+    for (int model = FirstModel; model <= ModelCount; ++model) {
+        std::error_code error;
+        modelAvailable_[static_cast<std::size_t>(model - 1)] =
+            std::filesystem::exists(programDir / ModelFiles[model - 1], error);
+    }
+}
+
+bool SelconSettingsModel::modelAvailable(int model) const {
+    return model >= FirstModel && model <= ModelCount &&
+           modelAvailable_[static_cast<std::size_t>(model - 1)];
+}
+
+std::string SelconSettingsModel::modelUnavailableReason(int model) const {
+    if (model < FirstModel || model > ModelCount || modelAvailable(model)) {
+        return {};
+    }
+    return std::string("not installed: its structure data file ") + ModelFiles[model - 1] +
+           " is not in the program folder";
+}
+
 void SelconSettingsModel::chooseModel(int model) {
-    if (model < FirstModel || model > ModelCount) {
+    if (!modelAvailable(model)) {
         return;
     }
     modelShown_ = model;

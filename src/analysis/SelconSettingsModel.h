@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <filesystem>
 #include <string>
 
 #include "drivers/SelconInput.h"
@@ -19,6 +21,9 @@ class SelconSettingsModel {
     static constexpr const char* ModelCaptions[4] = {
         "Original model (pp2)", "Kabsch -Sander (1983)", "Hennessey-Johnson (1981)",
         "Levitt-Greer (1977)"};
+    // The structure data SELCON2 reads for each model, beside the program.
+    static constexpr const char* ModelFiles[4] = {"ssdata.p2", "ssdata.ks", "ssdata.hj",
+                                                  "ssdata.lg"};
     static constexpr const char* FormatCaptions[2] = {"Summary", "Detailed"};
     static constexpr const char* ValidCaption = "&Valid";
     static constexpr const char* DefaultsCaption = "&Defaults";
@@ -34,8 +39,14 @@ class SelconSettingsModel {
     std::string toleranceText() const { return toleranceText_; }
     int iterationBar() const { return iterationBar_; }
     int toleranceBar() const { return toleranceBar_; }
-    // The model option shown chosen (1..4); the form opens with the first one.
+    // The model option shown chosen (1..4): the form opens on the stored model.
     int modelShown() const { return modelShown_; }
+    // A model whose structure data file is not in programDir cannot be chosen; until this is
+    // called every model can.
+    void checkModelFiles(const std::filesystem::path& programDir);
+    bool modelAvailable(int model) const;
+    // Why a model cannot be chosen; empty when it can.
+    std::string modelUnavailableReason(int model) const;
     int formatShown() const { return settings_.SelconFormat; }
 
     // Bar positions are kept within 1..30; a number typed beyond 30 is kept, only the bar
@@ -43,7 +54,7 @@ class SelconSettingsModel {
     void iterationBarMoved(int value);                   // text := plain digits, settings follow
     void iterationTextChanged(const std::string& text);  // settings := number, at least 1
     void toleranceBarMoved(int value);                   // settings and text
-    void chooseModel(int model);                         // 1..4; class count := 5
+    void chooseModel(int model);                         // 1..4, if available; class count := 5
     void chooseFormat(int format);                       // 1..2
     // Iterations and tolerance 10 (bars at 10, boxes right-aligned in 3), the first model.
     void defaults();
@@ -60,6 +71,7 @@ class SelconSettingsModel {
     int iterationBar_ = 1;
     int toleranceBar_ = 1;
     int modelShown_ = 1;
+    std::array<bool, 4> modelAvailable_ = {true, true, true, true};
     bool accepted_ = false;
     bool closed_ = false;
 };

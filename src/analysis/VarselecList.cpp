@@ -41,7 +41,8 @@ std::vector<std::string> ReadNames(const std::filesystem::path& basis) {
 
 // The sums over the accepted solutions.
 struct Tally {
-    int accepted = 0;
+    // 5 proteins left out of 33 give 237 336 combinations: more than a 16-bit count holds.
+    long accepted = 0;
     std::vector<long> presence = std::vector<long>(ProteinCount + 1, 0);
     double sum[ClassCount + 1] = {};
     double sumSquares[ClassCount + 1] = {};
@@ -52,7 +53,7 @@ void Test(const std::string& line, const VarselecListRequest& request, Tally& ta
     if (total < request.contentMin || total > request.contentMax) {
         return;
     }
-    tally.accepted = store::CheckedInt16(static_cast<long long>(tally.accepted) + 1);
+    ++tally.accepted;
     for (int j = 1; j <= ProteinCount; ++j) {
         const long p = store::RoundHalfEven(store::NumberOf(store::Mid(line, 63 + 3 * (j - 1), 2)));
         if (p >= j && p <= ProteinCount) {
@@ -82,7 +83,7 @@ void WriteAverages(store::TextFileWriter& list, const VarselecListRequest& reque
                    const Tally& tally) {
     double averagedTotal = 0.0;
     if (tally.accepted > 0) {
-        const double n = tally.accepted;
+        const auto n = static_cast<double>(tally.accepted);
         for (int k = 1; k <= ClassCount; ++k) {
             const double mean = tally.sum[k] / n;
             const double variance = std::max(0.0, (tally.sumSquares[k] - n * mean * mean) / n);
@@ -93,7 +94,7 @@ void WriteAverages(store::TextFileWriter& list, const VarselecListRequest& reque
         }
     }
     list.writeLine("Averaged total content is : " + store::FormatPattern(averagedTotal, "000"));
-    list.writeLine("Number of points :" + store::GeneralForm(tally.accepted));
+    list.writeLine("Number of points :" + store::GeneralForm(static_cast<double>(tally.accepted)));
     list.writeLine("");
     list.writeLine("========================== Criterion ========================");
     list.writeLine("Average content must be comprised between " + PadLeft(request.contentMin, 3) +
@@ -107,7 +108,7 @@ std::vector<std::string> ProteinLines(const std::vector<std::string>& names, con
         std::string line = "Protein : " + PadLeft(i, 2) + " " + PadRight(names[index], NameWidth);
         if (tally.presence[index] > 0) {
             line += "is present " + std::to_string(tally.presence[index]) + " times over " +
-                    store::GeneralForm(tally.accepted);
+                    store::GeneralForm(static_cast<double>(tally.accepted));
         } else {
             line += " REMOVED from list";
         }
@@ -137,7 +138,7 @@ void ShellSortByCount(int n, std::vector<long>& count, std::vector<std::string>&
     }
 }
 
-int WriteVarselecList(const VarselecListRequest& request) {
+long WriteVarselecList(const VarselecListRequest& request) {
     const std::vector<std::string> names = ReadNames(request.basis);
     store::TextFileWriter list(request.list);
     list.writeLine(request.solutions.string());

@@ -29,6 +29,6 @@ struct VarselecListRequest {
 // by presence) and returns the number of accepted solutions. A failure on the way (a missing or
 // short file, a solutions file without a first solution line followed by another line) raises
 // the store's error, leaving what was written in the list file.
-int WriteVarselecList(const VarselecListRequest& request);
+long WriteVarselecList(const VarselecListRequest& request);
 
 }  // namespace tavrelion::analysis

@@ -6,6 +6,7 @@
 #include "analysis/ReferenceChoiceModel.h"
 #include "analysis/SelconSettingsModel.h"
 #include "spectrumio/UnitDialogModel.h"
+#include "store/NumberText.h"
 
 namespace tavrelion::batch {
 namespace {
@@ -45,11 +46,22 @@ bool BatchAnswers::askYesNo(const std::string& text, bool) {
 }
 
 // The only text asked for is the number of residues; the options make sure it is there.
-std::string BatchAnswers::askText(const std::string&, const std::string&) {
-    return options_.residues ? std::to_string(*options_.residues) : std::string("0");
+std::optional<std::string> BatchAnswers::askText(const std::string&, const std::string&) {
+    if (!options_.residues) {
+        return std::nullopt;
+    }
+    return std::to_string(*options_.residues);
 }
 
 void BatchAnswers::showUnitDialog(spectrumio::UnitDialogModel& model) {
+    if (!model.parametersUsed()) {
+        // Delta epsilon needs neither number: the header's values (or 1) pass the dialog's check.
+        const auto given = [](const std::string& text) {
+            return store::NumberOf(text) != 0 ? text : std::string("1");
+        };
+        model.valid(given(model.initialConcentrationText()), given(model.initialCellWidthText()));
+        return;
+    }
     if (!options_.cellWidth || !options_.concentration) {
         tell(
             "the values of this file must be converted to mean residue ellipticity: give "

@@ -25,7 +25,8 @@ class BatchAnswers : public platform::MessageService,
 
     void showMessage(const std::string& text, platform::MessageIcon icon) override;
     bool askYesNo(const std::string& text, bool noIsDefault) override;
-    std::string askText(const std::string& prompt, const std::string& proposedAnswer) override;
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& proposedAnswer) override;
 
     void showUnitDialog(spectrumio::UnitDialogModel& model) override;
 

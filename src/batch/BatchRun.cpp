@@ -111,34 +111,20 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
     return true;
 }
 
-// Runs the entry on the loaded spectrum; returns the result files, empty when it failed.
-std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
-                                 analysis::AnalysisCommands& commands, BatchAnswers& answers) {
+// Runs the entry on the loaded spectrum (the least-squares report is kept as .FIT by the
+// command itself). Returns whether it completed, and every result file written on the way, also
+// when a later method failed.
+bool Analyse(const BatchOptions& options, analysis::AnalysisCommands& commands,
+             std::vector<std::string>& files) {
     const int entry = options.menuEntry;
-    const bool leastSquares =
-        entry == analysis::LeastSquaresEntry || entry == analysis::AllMethodsEntry;
-    const std::string spectrumFile = state.store.SpectrumFileName;
     commands.AnalysisMenuClick(entry);
     bool complete = commands.completed();
     // A batch run also does what the user does next with a Varselec solutions file: analyse it.
     if (complete && entry == analysis::VarselecEntry) {
         complete = commands.VarselecAnalysis();
     }
-    std::vector<std::string> files = commands.resultFiles();
-    if (complete && leastSquares) {
-        const std::string copy = store::ResultFileName(spectrumFile, ".FIT");
-        try {
-            store::ReplaceFileWithCopy(store::WorkFile(state.store, "FIT.VAL"), copy);
-            files.insert(files.begin(), copy);
-        } catch (const store::ExplainedError& error) {
-            answers.showMessage(error.reason(), platform::MessageIcon::Information);
-            complete = false;
-        }
-    }
-    if (!complete) {
-        return {};
-    }
-    return files;
+    files = commands.resultFiles();
+    return complete && !files.empty();
 }
 
 // The jobs of one call: each takes the next file, analyses it in its own work folder and state,
@@ -202,8 +188,8 @@ class BatchJobs {
             report.failed = true;
             return;
         }
-        report.results = Analyse(state, options_, commands, answers);
-        if (report.results.empty() && options_.menuEntry != analysis::HelixEntry) {
+        const bool complete = Analyse(options_, commands, report.results);
+        if (!complete && options_.menuEntry != analysis::HelixEntry) {
             answers.showMessage("the analysis did not complete",
                                 platform::MessageIcon::Information);
             report.failed = true;

@@ -1,6 +1,8 @@
 #include "display/Cursor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "display/Plot.h"
 #include "store/NumberText.h"
@@ -41,6 +43,61 @@ void DrawMark(DrawingSurface& surface, const store::SpectrumStore& store, const 
 
 void RedrawCursor(DrawingSurface& surface, store::SpectrumStore& store, PlotState& state) {
     DrawCursor(surface, store, state, state.PlotLeft, state.PlotHeight);
+}
+
+// Zooming never goes below this many nanometres shown.
+constexpr int NarrowestZoom = 4;
+
+// The wavelengths of every shown slot, first and last.
+std::pair<int, int> WholeRange(const store::SpectrumStore& store) {
+    int first = store.DisplayFirstWavelength;
+    int last = store.DisplayLastWavelength;
+    for (int s = 1; s <= store.CurrentSlot; ++s) {
+        first = std::min<int>(first, store.SlotFirstWavelength(s));
+        last = std::max<int>(last, store.SlotLastWavelength(s));
+    }
+    return {first, last};
+}
+
+// Shows span + 1 wavelengths from first on (within the whole range), or the whole range when
+// they reach it, keeping the cursor on its wavelength.
+void ShowWavelengths(store::SpectrumStore& store, PlotState& state, int first, int span) {
+    const double cursor = store.DisplayFirstWavelength + state.CursorIndex - 1;
+    const auto [wholeFirst, wholeLast] = WholeRange(store);
+    if (span >= wholeLast - wholeFirst) {
+        state.ZoomFirst = 0;
+        state.ZoomLast = 0;
+        first = wholeFirst;
+        span = wholeLast - wholeFirst;
+    } else {
+        first = std::clamp(first, wholeFirst, wholeLast - span);
+        state.ZoomFirst = static_cast<store::Int16>(first);
+        state.ZoomLast = static_cast<store::Int16>(first + span);
+    }
+    store.DisplayFirstWavelength = static_cast<store::Int16>(first);
+    store.DisplayLastWavelength = static_cast<store::Int16>(first + span);
+    state.CursorIndex = cursor - first + 1;
+}
+
+// Up zooms in (by 2, with Shift by 4) about the cursor, Down out, the cursor keeping its place.
+void Zoom(store::SpectrumStore& store, PlotState& state, bool in, bool shift) {
+    const int first = store.DisplayFirstWavelength;
+    const int span = std::max(store.DisplayLastWavelength - first, 1);
+    const double factor = shift ? 4.0 : 2.0;
+    const int newSpan = in ? std::max(static_cast<int>(span / factor), NarrowestZoom)
+                           : static_cast<int>(span * factor);
+    const double cursor = first + state.CursorIndex - 1;
+    const double share = std::clamp((cursor - first) / span, 0.0, 1.0);
+    ShowWavelengths(store, state, static_cast<int>(std::lround(cursor - share * newSpan)),
+                    std::min(newSpan, 30000));
+}
+
+// The cursor's step grid: a position the readout has a point for.
+double OnStepGrid(double index, double step) {
+    if (!(step > 0)) {
+        return index;
+    }
+    return 1 + std::nearbyint((index - 1) / step) * step;
 }
 
 }  // namespace
@@ -105,7 +162,9 @@ void MoveCursorToX(DrawingSurface& surface, store::SpectrumStore& store, PlotSta
     surface.CurrentX = 5;
     surface.DrawMode = Invert;
     EraseCursor(surface, store, state);
-    state.CursorIndex = (x - state.PlotLeft) / state.XScale;
+    // The cursor stands on the points of the finest slot step, so that the wavelength shown is
+    // the one whose values are shown.
+    state.CursorIndex = OnStepGrid((x - state.PlotLeft) / state.XScale, state.MinSlotStep);
     RedrawCursor(surface, store, state);
 }
 
@@ -114,33 +173,35 @@ void PressCursorKey(DrawingSurface& surface, store::SpectrumStore& store, PlotSt
     if (store.SpectrumLoaded == 0) {
         return;
     }
-    const double xStep = shift ? 10 : 1;
-    const double yStep = shift ? 0.01 : 0.001;
     switch (key) {
         case CursorKey::Left:
         case CursorKey::Right: {
             if (state.CursorShown != 1) {
                 return;
             }
+            const double step = (shift ? 10 : 1) * state.MinSlotStep;
+            const double moved = state.CursorIndex + (key == CursorKey::Right ? step : -step);
+            const int span = store.DisplayLastWavelength - store.DisplayFirstWavelength;
+            const bool zoomed = state.ZoomFirst != 0 || state.ZoomLast != 0;
+            if (zoomed && (moved < 1 || moved > span + 1)) {
+                // Past the shown part of a zoomed plot: the view follows the cursor.
+                const double cursor = store.DisplayFirstWavelength + moved - 1;
+                const int by = static_cast<int>(moved < 1 ? std::floor(moved - 1)
+                                                          : std::ceil(moved - span - 1));
+                ShowWavelengths(store, state, store.DisplayFirstWavelength + by, span);
+                state.CursorIndex = cursor - store.DisplayFirstWavelength + 1;
+                break;
+            }
             surface.DrawMode = Invert;
             EraseCursor(surface, store, state);
-            const double step = (shift ? 10 : 1) * state.MinSlotStep;
-            state.CursorIndex += key == CursorKey::Right ? step : -step;
+            state.CursorIndex = moved;
             RedrawCursor(surface, store, state);
             surface.DrawMode = CopyPen;
             return;
         }
         case CursorKey::Up:
-            state.YScaleZoom += yStep;
-            state.XScaleZoom += xStep;
-            break;
         case CursorKey::Down:
-            if (state.YScale > yStep) {
-                state.YScaleZoom -= yStep;
-            }
-            if (state.XScale > xStep) {
-                state.XScaleZoom -= xStep;
-            }
+            Zoom(store, state, key == CursorKey::Up, shift);
             break;
     }
     RedrawPlot(surface, store, state);
@@ -166,8 +227,8 @@ std::string ToggleCursor(DrawingSurface& surface, store::SpectrumStore& store, P
 }
 
 void ResetZoom(PlotState& state) {
-    state.XScaleZoom = 0.0;
-    state.YScaleZoom = 0.0;
+    state.ZoomFirst = 0;
+    state.ZoomLast = 0;
 }
 
 }  // namespace tavrelion::display

@@ -17,21 +17,23 @@ void DrawCursor(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
 // Draws the line and the marks (no text) again at CursorIndex, which removes them.
 void EraseCursor(DrawingSurface& surface, store::SpectrumStore& store, PlotState& state);
 
-// A mouse press, or a move with a button held, at x twips: the cursor jumps there.
+// A mouse press, or a move with a button held, at x twips: the cursor jumps to the nearest point of
+// the finest slot step there.
 void MoveCursorToX(DrawingSurface& surface, store::SpectrumStore& store, PlotState& state,
                    double x);
 
 enum class CursorKey { Left, Right, Up, Down };
 
-// Left/Right move the cursor by the smallest slot step (ten steps with Shift); Up/Down zoom in and
-// out (more with Shift) until the window is resized or a new set is started.
+// Left/Right move the cursor by the smallest slot step (ten steps with Shift), and past the shown
+// part of a zoomed plot move the view with it; Up/Down halve or double the shown wavelength range
+// (by 4 with Shift) about the cursor, down to 4 nm and up to every shown slot's whole range.
 void PressCursorKey(DrawingSurface& surface, store::SpectrumStore& store, PlotState& state,
                     CursorKey key, bool shift);
 
 // Shows a hidden cursor or hides a shown one; returns the menu item's new caption.
 std::string ToggleCursor(DrawingSurface& surface, store::SpectrumStore& store, PlotState& state);
 
-// Forgets the Up/Down zoom.
+// Forgets the Up/Down zoom: the next redraw shows every shown slot's whole range.
 void ResetZoom(PlotState& state);
 
 }  // namespace tavrelion::display

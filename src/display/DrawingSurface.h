@@ -35,9 +35,14 @@ class DrawingSurface {
     // endLine to x = 0 one text line down.
     void PrintText(const std::string& text, bool endLine);
 
-    // A segment in the given colour, or in ForeColor.
+    // A segment in the given colour, or in ForeColor; only its part inside the clip rectangle,
+    // when one is set.
     void DrawLine(double x1, double y1, double x2, double y2,
                   std::optional<Colour> colour = std::nullopt);
+
+    // Lines are drawn only inside this rectangle until ClearClip (text is never clipped).
+    void SetClip(double left, double top, double right, double bottom);
+    void ClearClip() { clip_.reset(); }
 
     double FontSize() const { return fontSize_; }
     void SetFontSize(double points) { fontSize_ = points; }
@@ -58,7 +63,11 @@ class DrawingSurface {
     virtual double lineHeight() const = 0;
 
   private:
+    struct Rectangle {
+        double left, top, right, bottom;
+    };
     double fontSize_ = 8.25;
+    std::optional<Rectangle> clip_;
 };
 
 }  // namespace tavrelion::display

@@ -2,6 +2,8 @@
 
 #include <QPaintDevice>
 
+#include "platform/DisplayText.h"
+
 namespace tavrelion::display {
 
 QColor ToQColor(Colour colour) {
@@ -66,7 +68,7 @@ void PainterSurface::drawText(double x, double y, const std::string& text) {
     p.setPen(ToQColor(ForeColor));
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(ToQColor(BackColor));
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = platform::DisplayText(text);
     p.drawText(QPointF(x / twipsPerPixel(), y / twipsPerPixel() + metrics().ascent()), shown);
 }
 
@@ -84,7 +86,7 @@ void PainterSurface::drawSegment(double x1, double y1, double x2, double y2, Col
 }
 
 double PainterSurface::textWidth(const std::string& text) const {
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = platform::DisplayText(text);
     return metrics().horizontalAdvance(shown) * twipsPerPixel();
 }
 

@@ -39,17 +39,14 @@ void RedrawPlot(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
 
     surface.CurrentY = h / 25;
     surface.PrintText("deg.cm\xB2/dmol", true);
-    const ValueRange values = DrawLegendAndGatherRanges(surface, store, w);
+    const ValueRange values = ApplyZoom(store, state, DrawLegendAndGatherRanges(surface, store, w));
     const double range = SetScales(store, state, values, w, h);
-    // The Up/Down keys' zoom holds for the window only.
-    state.YScale += state.YScaleZoom;
-    state.XScale += state.XScaleZoom;
 
     surface.ForeColor = state.SavedForeColor;
     DrawWavelengthTicks(surface, store, state, h);
     DrawFrameAndZeroLine(surface, state, w, h);
     surface.DrawWidth = state.LineWidth;
-    DrawCurves(surface, store, state, true);
+    DrawCurves(surface, store, state, true, w, h);
 
     surface.DrawWidth = 1;
     surface.CurrentX = w / 2.5;

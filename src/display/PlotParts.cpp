@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/Colours.h"
 #include "display/Plot.h"
 #include "store/NumberText.h"
 
@@ -17,14 +18,51 @@ store::Int16 WavelengthTickStep(int span) {
     return static_cast<store::Int16>(std::pow(10.0, std::floor(std::log10(span))));
 }
 
+constexpr double MaxLabelOffset = 200.0;  // twips
+
+Colour Ink(Colour colour, bool forPaper) {
+    return forPaper ? ReadableOnWhite(colour) : colour;
+}
+
+double SlotWavelength(const store::SpectrumStore& store, int s, int j) {
+    return store.SlotFirstWavelength(s) + (j - 1) * store.SlotStep(s);
+}
+
 }  // namespace
 
+ValueRange ApplyZoom(store::SpectrumStore& store, PlotState& state, const ValueRange& values) {
+    if (state.ZoomFirst == 0 && state.ZoomLast == 0) {
+        return values;
+    }
+    const auto first = std::max(state.ZoomFirst, store.DisplayFirstWavelength);
+    const auto last = std::min(state.ZoomLast, store.DisplayLastWavelength);
+    if (first >= last) {
+        state.ZoomFirst = 0;
+        state.ZoomLast = 0;
+        return values;
+    }
+    store.DisplayFirstWavelength = first;
+    store.DisplayLastWavelength = last;
+    ValueRange zoomed;
+    for (int s = 1; s <= store.CurrentSlot; ++s) {
+        const int points = std::min<int>(store.SlotRawCount(s), store::MaxPoints);
+        for (int j = 1; j <= points; ++j) {
+            const double lambda = SlotWavelength(store, s, j);
+            if (lambda >= first && lambda <= last) {
+                zoomed.maximum = std::max(zoomed.maximum, store.SlotValue(j, s));
+                zoomed.minimum = std::min(zoomed.minimum, store.SlotValue(j, s));
+            }
+        }
+    }
+    return zoomed.maximum == 0 && zoomed.minimum == 0 ? values : zoomed;
+}
+
 ValueRange DrawLegendAndGatherRanges(DrawingSurface& surface, store::SpectrumStore& store,
-                                     double width) {
+                                     double width, bool forPaper) {
     ValueRange values;
     for (int s = 1; s <= store.CurrentSlot; ++s) {
         surface.CurrentX = width / 3;
-        surface.ForeColor = store.SlotColor(s);
+        surface.ForeColor = Ink(store.SlotColor(s), forPaper);
         surface.PrintText(store.SlotLabel(s), true);
         values.maximum = std::max(values.maximum, store.SlotMax(s));
         values.minimum = std::min(values.minimum, store.SlotMin(s));
@@ -52,6 +90,9 @@ double SetScales(const store::SpectrumStore& store, PlotState& state, const Valu
     state.XScale = 0.8 * width / std::max(span + 1, 1);
     state.ZeroLineY =
         (18 * height / 20) * values.maximum / range + (height / 20 - 0.3 * height / 20);
+    // Spectra with few or no positive values would reach above the frame's top edge: they are
+    // lowered just enough to stay inside it.
+    state.ZeroLineY = std::max(state.ZeroLineY, height / 20 + state.YScale * values.maximum);
     return range;
 }
 
@@ -66,7 +107,8 @@ void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& st
         surface.DrawLine(x, h / 20, x, h / 20 + 0.3 * h / 20);
         surface.DrawLine(x, 19 * h / 20, x, 19 * h / 20 - 0.3 * h / 20);
         surface.CurrentY = 18 * h / 20;
-        surface.CurrentX = state.PlotLeft + (k - 2) * state.XScale;
+        // Two nm left of the tick, which for a zoomed plot is at most about half a label.
+        surface.CurrentX = x - std::min(2 * state.XScale, MaxLabelOffset);
         surface.PrintText(store::RightAlignNumber(store.DisplayFirstWavelength + k - 1, 3), true);
     }
 }
@@ -85,21 +127,25 @@ void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, doubl
 }
 
 void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
-                bool resetMinSlotStep) {
+                bool resetMinSlotStep, double width, double height, bool forPaper) {
     if (resetMinSlotStep) {
         state.MinSlotStep = 100;
     }
     const auto y = [&state](double value) { return state.ZeroLineY - state.YScale * value; };
+    // A zoomed plot would otherwise draw over the margins, the axis labels and the legend.
+    surface.SetClip(state.PlotLeft, height / 20, width - width / 30, 19 * height / 20);
     for (int s = 1; s <= store.CurrentSlot; ++s) {
         state.MinSlotStep = std::min(state.MinSlotStep, store.SlotStep(s));
         const int points = std::min<int>(store.SlotRawCount(s), store::MaxPoints);
+        const Colour colour = Ink(store.SlotColor(s), forPaper);
         for (int j = 1; j < points; ++j) {
-            const double lambda = store.SlotFirstWavelength(s) + (j - 1) * store.SlotStep(s);
+            const double lambda = SlotWavelength(store, s, j);
             surface.DrawLine(XOfWavelength(store, state, lambda), y(store.SlotValue(j, s)),
                              XOfWavelength(store, state, lambda + store.SlotStep(s)),
-                             y(store.SlotValue(j + 1, s)), store.SlotColor(s));
+                             y(store.SlotValue(j + 1, s)), colour);
         }
     }
+    surface.ClearClip();
 }
 
 void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height) {
@@ -126,7 +172,8 @@ void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double rang
         const double tick = state.ZeroLineY + v * state.YScale;
         surface.CurrentX = 0;
         surface.CurrentY = tick - 60;
-        if (tick < 19 * h / 20) {
+        // A zero line lowered to the frame's top keeps its label out of the unit label's place.
+        if (tick < 19 * h / 20 && tick > h / 10) {
             surface.PrintText(store::RightAlignNumber(-v, 4), true);
             surface.DrawLine(state.PlotLeft, tick, state.PlotLeft + 100, tick);
         }

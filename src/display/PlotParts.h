@@ -21,15 +21,23 @@ struct ValueRange {
 // when it is still unset) and returns the union of their values. Values that are 0 everywhere
 // give -1..1, so that the plot still gets a frame, with the zero line in its middle.
 ValueRange DrawLegendAndGatherRanges(DrawingSurface& surface, store::SpectrumStore& store,
-                                     double width);
+                                     double width, bool forPaper = false);
+
+// While zoomed (state.ZoomFirst/ZoomLast), narrows the displayed wavelength range that the legend
+// step widened to the zoomed one, and returns the union of the values drawn inside it (0 always
+// included) so that the zoomed part fills the frame; otherwise returns values unchanged. A zoom
+// that no longer overlaps the shown slots is dropped.
+ValueRange ApplyZoom(store::SpectrumStore& store, PlotState& state, const ValueRange& values);
 
 // Sets XScale, YScale and ZeroLineY for a plot of width x height twips and returns the value
-// span |maximum| + |minimum|. A single displayed wavelength gets the whole width.
+// span |maximum| + |minimum|. A single displayed wavelength gets the whole width. The zero line
+// is lowered where the largest value would stand above the frame.
 double SetScales(const store::SpectrumStore& store, PlotState& state, const ValueRange& values,
                  double width, double height);
 
 // Sets XTickStep from the displayed range and draws the wavelength ticks on the frame's top and
-// bottom edges, each labelled just inside the bottom edge, starting two nm left of its tick.
+// bottom edges, each labelled just inside the bottom edge, starting two nm (at most 200 twips)
+// left of its tick.
 void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& store,
                          PlotState& state, double height);
 
@@ -37,10 +45,12 @@ void DrawWavelengthTicks(DrawingSurface& surface, const store::SpectrumStore& st
 void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, double width,
                           double height);
 
-// The curves of slots 1..CurrentSlot in their colours, at the surface's DrawWidth. MinSlotStep is
+// The curves of slots 1..CurrentSlot in their colours (made readable on white for paper), at the
+// surface's DrawWidth, clipped to the frame of a plot width x height twips (and the strip above
+// it where the layout puts the value 0 of a spectrum without positive values). MinSlotStep is
 // lowered to the smallest slot step; with resetMinSlotStep it first starts again from 100.
 void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
-                bool resetMinSlotStep);
+                bool resetMinSlotStep, double width, double height, bool forPaper = false);
 
 // The value ticks on the frame's left edge, labelled in the left margin 60 twips above their
 // ticks, between height / 10 and 19 x height / 20; 0 is labelled by both the upward and the

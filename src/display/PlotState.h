@@ -22,10 +22,10 @@ struct PlotState {
     double PreviousCursorIndex = 0.0;
     store::Int16 CursorMarkHalfWidth = 200;
 
-    // The Up/Down keys' zoom, added to the scales of every redraw until the window is resized
-    // or a new set is started.
-    double XScaleZoom = 0.0;
-    double YScaleZoom = 0.0;
+    // The wavelengths the Up/Down keys zoomed to (both 0: every shown slot's whole range), kept
+    // until zoomed out again or a new set is started.
+    store::Int16 ZoomFirst = 0;
+    store::Int16 ZoomLast = 0;
 };
 
 }  // namespace tavrelion::display

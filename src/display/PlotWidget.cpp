@@ -38,7 +38,6 @@ void PlotWidget::paintEvent(QPaintEvent*) {
 
 void PlotWidget::resizeEvent(QResizeEvent*) {
     surface_.resize(width(), height(), devicePixelRatioF());
-    ResetZoom(state_);
     redraw();
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "display/Colours.h"
 #include "display/PlotParts.h"
 #include "store/NumberText.h"
 
@@ -39,7 +40,7 @@ void PrintCursor(DrawingSurface& page, const store::SpectrumStore& store, const 
     page.ForeColor = LightRed;
     page.PrintText(store::RoundTo3(store.DisplayFirstWavelength - 1 + state.CursorIndex), false);
     page.PrintText("       ", false);
-    page.ForeColor = LightGreen;
+    page.ForeColor = ReadableOnWhite(LightGreen);
     page.PrintText(Signature, true);
     page.ForeColor = Black;
 
@@ -55,13 +56,13 @@ void PrintCursor(DrawingSurface& page, const store::SpectrumStore& store, const 
             continue;
         }
         const double value = store.SlotValue(i, s);
-        page.ForeColor = store.SlotColor(s);
+        page.ForeColor = ReadableOnWhite(store.SlotColor(s));
         page.CurrentY = y;
         page.CurrentX = width / 1.25;
         page.PrintText(store::RoundTo3(value), true);
         const double markY = state.ZeroLineY - state.YScale * value;
         page.DrawLine(x - state.CursorMarkHalfWidth, markY, x + state.CursorMarkHalfWidth, markY,
-                      store.SlotColor(s));
+                      ReadableOnWhite(store.SlotColor(s)));
         page.ForeColor = Black;
     }
 }
@@ -88,12 +89,13 @@ void PrintVector(DrawingSurface& page, store::SpectrumStore& store, PlotState& s
     }
 
     page.CurrentY = h / 15;
-    const ValueRange values = DrawLegendAndGatherRanges(page, store, w);
+    const ValueRange values =
+        ApplyZoom(store, state, DrawLegendAndGatherRanges(page, store, w, true));
     page.ForeColor = Black;
     const double range = SetScales(store, state, values, w, h);
     DrawFrameAndZeroLine(page, state, w, h);
     page.DrawWidth = 2 * state.LineWidth;
-    DrawCurves(page, store, state, false);
+    DrawCurves(page, store, state, false, w, h, true);
 
     page.DrawWidth = 1;
     DrawWavelengthTicks(page, store, state, h);

@@ -23,16 +23,28 @@ std::optional<double> SlotValueAt222(const store::SpectrumStore& store, int slot
     return store.SlotValue(static_cast<int>(position), slot);
 }
 
-void AskResidueCount(store::Int16& residueCount, platform::MessageService& messages) {
-    do {
-        const std::string answer = messages.askText("Enter the number of AA into your protein)",
-                                                    store::GeneralForm(residueCount));
-        try {
-            residueCount = store::RoundToInt16(store::NumberOf(answer));
-        } catch (const store::BasicError&) {
-            // too large for a residue count: the previous count stays
+// Asks until a count other than 0 is given, proposing the count last typed (nothing at first).
+// Cancel leaves without a count.
+bool AskResidueCount(store::Int16& residueCount, platform::MessageService& messages) {
+    std::string proposed = residueCount == 0 ? std::string() : std::to_string(residueCount);
+    for (;;) {
+        const std::optional<std::string> answer =
+            messages.askText("Enter the number of AA into your protein)", proposed);
+        if (!answer) {
+            return false;
         }
-    } while (residueCount == 0);
+        store::Int16 typed = 0;
+        try {
+            typed = store::RoundToInt16(store::NumberOf(*answer));
+        } catch (const store::BasicError&) {
+            // too large for a residue count: asked again
+        }
+        if (typed != 0) {
+            residueCount = typed;
+            return true;
+        }
+        proposed = *answer;
+    }
 }
 
 }  // namespace
@@ -58,7 +70,9 @@ void CalculateFromEllipticity(const store::SpectrumStore& store, store::Int16& r
             platform::MessageIcon::Information);
         return;
     }
-    AskResidueCount(residueCount, messages);
+    if (!AskResidueCount(residueCount, messages)) {
+        return;
+    }
     messages.showMessage("Alpha helix content in " + fileName +
                              store::RoundTo3(HelixPercentage(*theta222, residueCount)) + " %",
                          platform::MessageIcon::None);

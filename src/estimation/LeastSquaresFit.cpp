@@ -74,8 +74,7 @@ void StoreCoefficients(int setNumber, const ReferenceSet& set, const NormalVecto
 }  // namespace
 
 void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& sets,
-                     FitResults& results, store::Int16& residueCount,
-                     platform::MessageService& messages) {
+                     FitResults& results, platform::MessageService& messages) {
     if (store.RawPointCount > store::MaxPoints) {
         messages.showMessage(
             "Number of points >" + store::GeneralForm(store::MaxPoints) + " no fit possible",
@@ -99,7 +98,6 @@ void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& set
             messages.showMessage("No solution determinant is nil", platform::MessageIcon::Critical);
             StoreCoefficients(setNumber, set, nullptr, results);
         }
-        residueCount = store.RawPointCount;
     }
 }
 

@@ -29,10 +29,9 @@ struct FitResults {
 // wavelengths the two share exactly (no interpolation, no constraints): the normal equations
 // X'X c = X'y solved by Gauss-Jordan elimination with full pivoting. Only grid points that hold a
 // value read from the file take part. A singular set is reported ("No solution determinant is
-// nil") and keeps no coefficients; the other sets go on. residueCount (the helix estimate's
-// default) becomes RawPointCount. A spectrum of more than 1000 values is refused.
+// nil") and keeps no coefficients; the other sets go on. A spectrum of more than 1000 values is
+// refused.
 void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& sets,
-                     FitResults& results, store::Int16& residueCount,
-                     platform::MessageService& messages);
+                     FitResults& results, platform::MessageService& messages);
 
 }  // namespace tavrelion::estimation

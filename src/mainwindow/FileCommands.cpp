@@ -1,5 +1,7 @@
 #include "mainwindow/FileCommands.h"
 
+#include <memory>
+
 #include "display/Cursor.h"
 #include "platform/ProgramName.h"
 #include "spectrumio/LoadSpectrum.h"
@@ -55,9 +57,30 @@ std::string FileCommands::SlotLabelFor(int slot) const {
     return store::GeneralForm(slot) + ")" + FileNameOf(state_.store->SpectrumFileName);
 }
 
-bool FileCommands::Load() {
+bool FileCommands::Load(const store::SpectrumStore& before, const CommandStates& commandsBefore) {
     spectrumio::LoadServices load{services_.messages, services_.dialogs, *this};
-    return spectrumio::LoadSpectrum(*state_.store, state_.store->SpectrumCount, load);
+    bool loaded = false;
+    try {
+        loaded = spectrumio::LoadSpectrum(*state_.store, state_.store->SpectrumCount, load);
+    } catch (const store::BasicError&) {
+        loaded = false;
+    }
+    if (!loaded) {
+        KeepAsBefore(before, commandsBefore);
+    }
+    return loaded;
+}
+
+void FileCommands::KeepAsBefore(const store::SpectrumStore& before,
+                                const CommandStates& commandsBefore) {
+    store::SpectrumStore& store = *state_.store;
+    const double cellWidth = store.CellWidth;
+    const double concentration = store.ResidueConcentration;
+    store = before;
+    store.CellWidth = cellWidth;
+    store.ResidueConcentration = concentration;
+    state_.commands = commandsBefore;
+    view_.commandsChanged();
 }
 
 void FileCommands::SelectSlot(int slot) {
@@ -67,29 +90,30 @@ void FileCommands::SelectSlot(int slot) {
 
 void FileCommands::Open() {
     store::SpectrumStore& store = *state_.store;
+    const auto before = std::make_unique<store::SpectrumStore>(store);
+    const CommandStates commandsBefore = state_.commands;
     store.BaselineCorrection = 0;
     store.MultiplyFactor = 1;
     if (!TakeNextSlot()) {
+        KeepAsBefore(*before, commandsBefore);
         return;
     }
     const std::optional<std::string> chosen = services_.fileDialogs.chooseFileToOpen(
         {OpenTitle, "", platform::ParseFilterList(OpenFilter), 1, false});
     if (!chosen) {
-        --store.SpectrumCount;
+        KeepAsBefore(*before, commandsBefore);  // nothing is cleared unless a file loads
         return;
     }
     store.SpectrumFileName = *chosen;
-    try {
-        if (Load()) {
-            store.SlotLabel(store.SpectrumCount) = SlotLabelFor(store.SpectrumCount);
-            store.ResultFilePath = store.SlotLabel(store.SpectrumCount);
-        }
-    } catch (const store::BasicError&) {
-        --store.SpectrumCount;
-        return;
+    const bool loaded = Load(*before, commandsBefore);
+    if (loaded) {
+        store.SlotLabel(store.SpectrumCount) = SlotLabelFor(store.SpectrumCount);
+        store.ResultFilePath = store.SlotLabel(store.SpectrumCount);
     }
     SelectSlot(store.SpectrumCount);
-    view_.setCaption(store.SpectrumFileName);
+    if (loaded) {
+        view_.setCaption(store.SpectrumFileName);
+    }
 }
 
 void FileCommands::OpenRecent(int k) {
@@ -98,8 +122,11 @@ void FileCommands::OpenRecent(int k) {
     if (k < 1 || k > static_cast<int>(paths.size())) {
         return;
     }
+    const auto before = std::make_unique<store::SpectrumStore>(store);
+    const CommandStates commandsBefore = state_.commands;
     store.SpectrumFileName = paths[static_cast<std::size_t>(k - 1)];
     if (!TakeNextSlot()) {
+        KeepAsBefore(*before, commandsBefore);
         return;
     }
     store.SlotLabel(store.SpectrumCount) = SlotLabelFor(store.SpectrumCount);
@@ -107,8 +134,12 @@ void FileCommands::OpenRecent(int k) {
     store.CurrentSlot = store.SpectrumCount;
     store.MultiplyFactor = 1;
     store.BaselineCorrection = 0;
-    Load();
+    const bool loaded = Load(*before, commandsBefore);
     SelectSlot(store.SpectrumCount);
+    // The caption names the spectrum the analyses work on, whichever way it was opened.
+    if (loaded) {
+        view_.setCaption(store.SpectrumFileName);
+    }
 }
 
 std::optional<std::string> FileCommands::ChooseImageFile() {
@@ -118,7 +149,7 @@ std::optional<std::string> FileCommands::ChooseImageFile() {
     }
     const std::string proposed = spectrum.substr(0, spectrum.size() - 4) + ".BMP";
     return services_.fileDialogs.chooseFileToSave(
-        {OpenTitle, proposed, platform::ParseFilterList(ImageFilter), 1, true});
+        {ImageTitle, proposed, platform::ParseFilterList(ImageFilter), 1, true});
 }
 
 void FileCommands::spectrumStored(spectrumio::CorrectionsMenu corrections) {

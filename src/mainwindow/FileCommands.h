@@ -34,7 +34,9 @@ class FileCommands : public spectrumio::LoadListener {
   public:
     static constexpr const char* OpenTitle = "Choose a CD spectrum file";
     static constexpr const char* OpenFilter =
-        "J.Yvon CD6 or CDMAX ASCII (*.ASC)|*.ASC|Tavrelion files (*.TVR)|*.TVR";
+        "J.Yvon CD6 or CDMAX ASCII (*.ASC)|*.ASC|Tavrelion files (*.TVR)|*.TVR|"
+        "JCD files (*.JCD)|*.JCD|All files (*)|*";
+    static constexpr const char* ImageTitle = "Save the image as a bitmap";
     static constexpr const char* ImageFilter = "Microsoft bitmap image (*BMP)|*.BMP";
     static constexpr const char* ClearQuestion = "Loading a new spectrum will clear the screen";
 
@@ -55,7 +57,12 @@ class FileCommands : public spectrumio::LoadListener {
   private:
     // Raises the slot count for a new spectrum, asking first when all 15 slots are used.
     bool TakeNextSlot();
-    bool Load();
+    // Loads SpectrumFileName into the slot TakeNextSlot gave. A file that is refused, or whose
+    // dialog is cancelled, changes nothing: the spectra, the slots, the file name that names the
+    // results and the menus are as they were before the command (the conversion parameters the
+    // user typed are kept for the next try).
+    bool Load(const store::SpectrumStore& before, const CommandStates& commandsBefore);
+    void KeepAsBefore(const store::SpectrumStore& before, const CommandStates& commandsBefore);
     void SelectSlot(int slot);
     std::string SlotLabelFor(int slot) const;
 

@@ -8,12 +8,14 @@
 #include <filesystem>
 
 #include "analysis/QtAnalysisDialogs.h"
+#include "display/Colours.h"
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
 #include "drivers/ProgramRunner.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/PrintingNote.h"
+#include "platform/DisplayText.h"
 #include "platform/ProgramName.h"
 #include "results/ResultWindows.h"
 
@@ -51,10 +53,11 @@ void MainWindow::startUp(const QString& programDir) {
 }
 
 void MainWindow::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(platform::DisplayText(caption));
 }
 
 void MainWindow::redrawPlot() {
+    syncColourEntries();
     plot_->redraw();
 }
 
@@ -78,6 +81,8 @@ void MainWindow::chooseColour(int item) {
     if (const auto chosen = services_.desktop.chooseColour(display::ToQColor(*edited))) {
         *edited = ToColour(*chosen);
     }
+    // Axes and labels must not vanish into a new background.
+    surface.ForeColor = display::ContrastingTextColour(surface.ForeColor, surface.BackColor);
     redrawPlot();
 }
 

@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QKeySequence& shortcut = {});
     void syncRecentEntries();
+    void syncColourEntries();
     void chooseColour(int item);
     void setDefaultColours();
     void chooseFont(bool printerFonts);

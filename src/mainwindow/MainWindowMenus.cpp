@@ -6,14 +6,14 @@
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/DisplayText.h"
 
 namespace tavrelion::mainwindow {
 namespace {
 
 // A file name as a menu caption: an & in it is shown, not taken as a shortcut mark.
 QString MenuCaption(const std::string& fileName) {
-    return QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size()))
-        .replace("&", "&&");
+    return platform::DisplayText(fileName).replace("&", "&&");
 }
 
 }  // namespace
@@ -102,6 +102,7 @@ void MainWindow::buildSettingsMenu() {
     QAction* colourSeparator = coloursMenu_->addSeparator();
     colourSeparator->setObjectName("custocolor0");
     colourSeparator->setVisible(false);
+    connect(coloursMenu_, &QMenu::aboutToShow, this, [this] { syncColourEntries(); });
 
     QMenu* lineWidth = settings->addMenu("&Linewidth");
     lineWidth->menuAction()->setObjectName("mnusettingsitem1");
@@ -171,14 +172,27 @@ void MainWindow::syncRecentEntries() {
         connect(entry, &QAction::triggered, this, [this, k] { commands_.OpenRecent(k); });
         recentEntries_.push_back(entry);
     }
-    const auto& names = state_.recentFiles.colourNames();
-    action("custocolor0")->setVisible(!names.empty());
-    while (colourEntries_.size() < names.size()) {
+    syncColourEntries();
+}
+
+// One colour entry per loaded spectrum, named after its file: entry k recolours slot k.
+void MainWindow::syncColourEntries() {
+    const store::SpectrumStore& store = *state_.store;
+    const auto count = static_cast<std::size_t>(std::max<int>(store.SpectrumCount, 0));
+    action("custocolor0")->setVisible(count > 0);
+    while (colourEntries_.size() > count) {
+        delete colourEntries_.back();
+        colourEntries_.pop_back();
+    }
+    while (colourEntries_.size() < count) {
         const int k = static_cast<int>(colourEntries_.size()) + 1;
-        QAction* entry = addItem(coloursMenu_, QString("custocolor%1").arg(k),
-                                 MenuCaption(names[static_cast<std::size_t>(k - 1)]));
+        QAction* entry = addItem(coloursMenu_, QString("custocolor%1").arg(k), QString());
         connect(entry, &QAction::triggered, this, [this, k] { chooseColour(k); });
         colourEntries_.push_back(entry);
+    }
+    for (std::size_t k = 1; k <= count; ++k) {
+        const std::string& label = store.SlotLabel(static_cast<int>(k));
+        colourEntries_[k - 1]->setText(MenuCaption(label.substr(label.find(')') + 1)));
     }
 }
 

@@ -15,7 +15,6 @@ void AddOnce(std::vector<std::string>& list, const std::string& entry) {
 
 void RecentFiles::add(const std::string& spectrumFileName) {
     AddOnce(paths_, spectrumFileName);
-    AddOnce(colourNames_, FileNameOf(spectrumFileName));
 }
 
 std::string FileNameOf(const std::string& path) {

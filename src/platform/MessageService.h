@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tavrelion::platform {
@@ -16,9 +17,10 @@ class MessageService {
     // A Yes/No question with the question icon; returns true for Yes.
     virtual bool askYesNo(const std::string& text, bool noIsDefault) = 0;
 
-    // An input box with a prompt and a proposed answer; returns the text typed, or an empty text
-    // when the user cancels.
-    virtual std::string askText(const std::string& prompt, const std::string& proposedAnswer) = 0;
+    // An input box with a prompt and a proposed answer; returns the text typed, or nothing when
+    // the user cancels (the Cancel button, Escape or the title bar's close).
+    virtual std::optional<std::string> askText(const std::string& prompt,
+                                               const std::string& proposedAnswer) = 0;
 };
 
 }  // namespace tavrelion::platform

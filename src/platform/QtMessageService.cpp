@@ -3,13 +3,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "platform/DisplayText.h"
 #include "platform/ProgramName.h"
 
 namespace tavrelion::platform {
 namespace {
 
 QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return DisplayText(text);
 }
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
@@ -47,13 +48,16 @@ bool QtMessageService::askYesNo(const std::string& text, bool noIsDefault) {
 
 namespace tavrelion::platform {
 
-std::string QtMessageService::askText(const std::string& prompt,
-                                      const std::string& proposedAnswer) {
+std::optional<std::string> QtMessageService::askText(const std::string& prompt,
+                                                     const std::string& proposedAnswer) {
     bool accepted = false;
     const QString answer =
         QInputDialog::getText(parent_, QString::fromLatin1(ProgramName), FromLatin1(prompt),
                               QLineEdit::Normal, FromLatin1(proposedAnswer), &accepted);
-    return accepted ? answer.toLatin1().toStdString() : std::string();
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer.toLatin1().toStdString();
 }
 
 }  // namespace tavrelion::platform

@@ -13,7 +13,8 @@ class QtMessageService : public MessageService {
 
     void showMessage(const std::string& text, MessageIcon icon) override;
     bool askYesNo(const std::string& text, bool noIsDefault) override;
-    std::string askText(const std::string& prompt, const std::string& proposedAnswer) override;
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& proposedAnswer) override;
 
   private:
     QWidget* parent_;

@@ -22,8 +22,9 @@ bool SameLetter(char a, char b) {
 
 std::optional<std::size_t> FindAfterSelectionStart(std::string_view text,
                                                    std::size_t selectionStart,
+                                                   std::size_t selectionLength,
                                                    std::string_view searchText) {
-    const std::size_t from = selectionStart + 1;
+    const std::size_t from = selectionLength == 0 ? selectionStart : selectionStart + 1;
     if (searchText.empty() || from >= text.size()) {
         return std::nullopt;
     }

@@ -14,12 +14,13 @@ struct SearchState {
 };
 
 // Where searchText next occurs in text, comparing without regard to case (the letters of
-// Latin-1), starting at the character after selectionStart (0-based). Returns the 0-based
-// position of the occurrence, or nothing when there is none or nothing to look for. Because the
-// search starts one character after the selection, repeating it from each occurrence found walks
-// through all later ones, and an occurrence at the very first character is never found.
+// Latin-1). The search starts at the selection start (0-based) when nothing is selected, and one
+// character after it when something is, so that repeating it from each occurrence found walks
+// through all later ones, and an occurrence at the very first character is found too. Returns the
+// 0-based position of the occurrence, or nothing when there is none or nothing to look for.
 std::optional<std::size_t> FindAfterSelectionStart(std::string_view text,
                                                    std::size_t selectionStart,
+                                                   std::size_t selectionLength,
                                                    std::string_view searchText);
 
 }  // namespace tavrelion::results

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include "platform/DisplayText.h"
 #include "platform/FileDialogService.h"
 #include "platform/FindDialogPresenter.h"
 #include "platform/MessageService.h"
@@ -134,7 +135,7 @@ void ResultWindow::closeWindow() {
 }
 
 void ResultWindow::showText(const std::string& text) {
-    editor_->setPlainText(QString::fromLatin1(ShownForm(text)));
+    editor_->setPlainText(platform::DisplayText(ShownForm(text)));
     readText_ = text;
     readShown_ = editor_->toPlainText();
 }
@@ -200,8 +201,10 @@ void ResultWindow::findNext() {
     {
         const WaitCursor hourglass;
         const QByteArray shown = editor_->toPlainText().toLatin1();
-        found = FindAfterSelectionStart(std::string_view(shown.constData(), shown.size()),
-                                        static_cast<std::size_t>(cursor.selectionStart()), wanted);
+        found = FindAfterSelectionStart(
+            std::string_view(shown.constData(), shown.size()),
+            static_cast<std::size_t>(cursor.selectionStart()),
+            static_cast<std::size_t>(cursor.selectionEnd() - cursor.selectionStart()), wanted);
     }
     if (found) {
         cursor.setPosition(static_cast<int>(*found));

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "store/ResultNames.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::results {
 namespace {
@@ -11,8 +12,35 @@ namespace {
 constexpr const char* ListFilters =
     "Varselec result files (*.LST)|*.LST|Text file (*.txt)|*.TXT|All files (*.*)|*.*";
 constexpr const char* SolutionsFilters = "Varselec result files (*.OUT)|*.OUT";
-constexpr const char* SaveSolutionsFilters =
-    "Varselec result files (*.OUT)|*.OUT|All files (*.*)|*.*";
+// The save filters of a shown result, by its extension.
+std::string SaveFilters(const std::string& path) {
+    static const struct {
+        const char* extension;
+        const char* description;
+    } kinds[] = {{"OUT", "Varselec result files"},
+                 {"LST", "Varselec result files"},
+                 {"FIT", "Least square fit results"},
+                 {"VAL", "Least square fit results"},
+                 {"SCM", "Selcon2 result files"},
+                 {"SC3", "Selcon3 result files"},
+                 {"K2D", "K2D result files"},
+                 {"CNT", "Contin result files"},
+                 {"SUM", "Summary files"}};
+    const std::size_t dot = path.find_last_of('.');
+    const std::string extension =
+        dot == std::string::npos ? "" : store::UpperCase(path.substr(dot + 1));
+    std::string description = "Result files";
+    for (const auto& kind : kinds) {
+        if (extension == kind.extension) {
+            description = kind.description;
+        }
+    }
+    const std::string all = "All files (*.*)|*.*";
+    if (extension.empty() || extension.find_first_of("/\\") != std::string::npos) {
+        return all;
+    }
+    return description + " (*." + extension + ")|*." + extension + "|" + all;
+}
 
 }  // namespace
 
@@ -38,6 +66,7 @@ void ResultWindowModel::reset() {
     analyzeVisible_ = false;
     saveAndPrintEnabled_ = kind_ == ResultWindowKind::VarselecList;
     dialogFileName_.clear();
+    shownPath_.clear();
 }
 
 ResultFileContent ResultWindowModel::open(const std::string& path) {
@@ -46,6 +75,7 @@ ResultFileContent ResultWindowModel::open(const std::string& path) {
         return content;
     }
     reset();
+    shownPath_ = path;
     if (content.status == ResultFileContent::Status::Read) {
         caption_ = CaptionPrefix + path;
         analyzeVisible_ = content.combination;
@@ -61,6 +91,9 @@ std::string ResultWindowModel::loadProposal() const {
 }
 
 std::string ResultWindowModel::saveProposal() const {
+    if (!shownPath_.empty()) {
+        return shownPath_;  // the result shown, whatever its kind
+    }
     if (kind_ == ResultWindowKind::VarselecList) {
         return store::ResultFileName(store_.SpectrumFileName, ".LST");
     }
@@ -107,9 +140,13 @@ std::optional<std::string> ResultWindowModel::chooseFileToSave(platform::FileDia
         dialogFileName_ = proposal;
     }
     platform::FileDialogRequest save = request("Save As");
-    save.filters = platform::ParseFilterList(
-        kind_ == ResultWindowKind::VarselecList ? ListFilters : SaveSolutionsFilters);
-    return nameAfterDialog(files.chooseFileToSave(save));
+    save.filters = platform::ParseFilterList(SaveFilters(dialogFileName_));
+    // Cancel saves nothing.
+    const std::optional<std::string> chosen = files.chooseFileToSave(save);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return nameAfterDialog(chosen);
 }
 
 bool SaveResultText(const std::string& path, const std::string& text,

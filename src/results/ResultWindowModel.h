@@ -55,7 +55,8 @@ class ResultWindowModel {
     // returned) when that name is shorter than four characters. In frmeditorres the chosen file
     // also names the Varselec solutions file: ResultFilePath := its base + ".OUT".
     std::optional<std::string> chooseFileToLoad(platform::FileDialogService& files);
-    // "&Save as...": the save dialog, with the same rule for Cancel.
+    // "&Save as...": the save dialog, proposing the shown result's own name with a filter of its
+    // kind; Cancel saves nothing.
     std::optional<std::string> chooseFileToSave(platform::FileDialogService& files);
 
   private:
@@ -73,6 +74,8 @@ class ResultWindowModel {
     // The name the window's file dialog holds: the last one proposed or chosen since the window
     // was loaded.
     std::string dialogFileName_;
+    // The file shown since it was last opened.
+    std::string shownPath_;
 };
 
 // Writes a result window's text to a file, followed by CR LF. An existing file is replaced only

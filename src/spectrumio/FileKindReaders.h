@@ -19,12 +19,14 @@ ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& service
                     LoadProgress& progress);
 
 // Sets LastWavelength and PointCount of an instrument file from its first wavelength, step and
-// number of values: the grid reaches FirstWavelength + Int(step * count).
+// number of values: the grid reaches the last value's wavelength, FirstWavelength +
+// Int(step * (count - 1)), and no further.
 void SetInstrumentGridEnds(store::SpectrumStore& store);
 
 // Fills the current spectrum on its 1-nm grid (PointCount points from FirstWavelength, each taking
 // the nearest raw value) and the slot with the raw values at the file's own step, all converted
-// by DataUnit. Raw values beyond the file's own count read as 0.
+// by DataUnit. Every grid point takes a value of the file (for steps above 1 nm, the nearest
+// one); the slot keeps all RawPointCount values.
 void BuildGrid(store::SpectrumStore& store, int slot, LoadProgress& progress);
 
 }  // namespace tavrelion::spectrumio

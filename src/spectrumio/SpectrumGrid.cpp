@@ -14,8 +14,10 @@ double RawIndexOfGridPoint(int gridPoint, double step) {
     return std::nearbyint((gridPoint - 1) / step + 1);  // the default rounding is half to even
 }
 
+// The grid runs from the file's first wavelength to its last value's (whole nm, rounded down),
+// so that every grid point stands on a value of the file and none reads as a made-up 0.
 void SetInstrumentGridEnds(store::SpectrumStore& store) {
-    const Int16 span = store::FloorToInt16(store.WavelengthStep * store.RawPointCount);
+    const Int16 span = store::FloorToInt16(store.WavelengthStep * (store.RawPointCount - 1));
     store.LastWavelength = store::CheckedInt16(store.FirstWavelength + span);
     store.PointCount = store::CheckedInt16(store.LastWavelength - store.FirstWavelength + 1);
 }
@@ -36,7 +38,8 @@ void BuildGrid(store::SpectrumStore& store, int slot, LoadProgress& progress) {
         const long k = store::RoundHalfEven(RawIndexOfGridPoint(i, store.WavelengthStep));
         store.SpectrumValue(i) = convert(store.RawValue(static_cast<int>(k)));
     }
-    store.SlotRawCount(slot) = store::RoundToInt16((store.PointCount - 1) / store.WavelengthStep);
+    // The slot keeps every value of the file, its last one included.
+    store.SlotRawCount(slot) = store.RawPointCount;
     store.SlotFirstWavelength(slot) = store.SpectrumWavelength(1);
     store.DisplayFirstWavelength = store.SpectrumWavelength(1);
     store.SlotLastWavelength(slot) = store.SpectrumWavelength(store.PointCount);

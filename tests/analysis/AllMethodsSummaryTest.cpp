@@ -17,12 +17,12 @@ std::string Blanks(std::size_t n) {
     return std::string(n, ' ');
 }
 
-TEST(AllMethodsSummary, StartsWithTheHeaderAndTheLeastSquaresLines) {
+TEST(AllMethodsSummary, TakesTheLeastSquaresRowsByLabelEvenWhenThePathSaysFasman) {
     TemporaryFolder folder;
-    const auto report =
-        folder.write("FIT.VAL", CrLf({"Spectrum LYSO.ASC", "", "              HELIX  BETA",
-                                      "Fasman  .30 .40", "Chen  .31 .41", "Bolotina  .32 .42",
-                                      "Chang  .33 .43", "Yang  .34 .44", "", "end of report"}));
+    const auto report = folder.write(
+        "FIT.VAL", CrLf({" File: /data/Fasman 2/LYSO.ASC", "", "              HELIX  BETA",
+                         "Fasman  .30 .40", "Chen  .31 .41", "Bolotina  .32 .42", "Chang  .33 .43",
+                         "Yang  .34 .44", "", "end of report"}));
     const auto summary = folder.path() / "LYSO.SUM";
     StartSummary(summary, report);
     EXPECT_EQ(

@@ -116,10 +116,10 @@ TEST_F(AnalysisCommandsTest, AllMethodsRunsEveryProgramAndWritesTheSummary) {
     EXPECT_EQ(host_.shown[1].window, ResultWindowKind::AnalysisResults);
     EXPECT_EQ(store_.ResultFilePath, result(".SUM").string());
     EXPECT_EQ(commands_.resultFiles(),
-              (std::vector<std::string>{result(".SCM").string(), result(".SC3").string(),
-                                        result(".K2D").string(), result(".CNT").string(),
-                                        result(".OUT").string(), result(".LST").string(),
-                                        result(".SUM").string()}));
+              (std::vector<std::string>{result(".FIT").string(), result(".SCM").string(),
+                                        result(".SC3").string(), result(".K2D").string(),
+                                        result(".CNT").string(), result(".OUT").string(),
+                                        result(".LST").string(), result(".SUM").string()}));
 }
 
 TEST_F(AnalysisCommandsTest, AllMethodsStopsAfterTheLeastSquaresPart) {
@@ -144,6 +144,18 @@ TEST_F(AnalysisCommandsTest, AllMethodsStopsAfterTheLeastSquaresPart) {
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_TRUE(host_.runs.empty());
     EXPECT_EQ(ReadBytes(result(".SUM")), summary);
+}
+
+TEST_F(AnalysisCommandsTest, SummaryIsWrittenAndShownWhenTheVarselecAnalysisEndsSilently) {
+    dialogs_.acceptBounds = false;
+    click(AllMethodsEntry);
+    EXPECT_TRUE(commands_.completed());
+    ASSERT_FALSE(host_.shown.empty());
+    EXPECT_EQ(host_.shown.back().path, result(".SUM").string());
+    const std::string summary = ReadBytes(result(".SUM"));
+    EXPECT_NE(summary.find("\r\n CONTIN method"), std::string::npos);
+    EXPECT_EQ(summary.substr(summary.size() - 24), "\r\n Varselec             ");
+    EXPECT_EQ(commands_.resultFiles().back(), result(".SUM").string());
 }
 
 TEST_F(AnalysisCommandsTest, ProgramLeavingNoOutputIsToldByEntry) {
@@ -184,7 +196,9 @@ TEST_F(AnalysisCommandsTest, SingleMethodsShowTheirResultBesideTheSpectrum) {
     EXPECT_EQ(host_.shown[0].path, result(".SCM").string());
     EXPECT_EQ(host_.shown[1].path, result(".K2D").string());
     EXPECT_EQ(host_.shown[2].path, result(".CNT").string());
-    EXPECT_EQ(host_.shown[3].path, (workFolder_.path() / "FIT.VAL").string());
+    // The fit's report is kept beside the spectrum, and that copy is shown.
+    EXPECT_EQ(host_.shown[3].path, result(".FIT").string());
+    EXPECT_EQ(ReadBytes(result(".FIT")), ReadBytes(workFolder_.path() / "FIT.VAL"));
     EXPECT_EQ(ReadBytes(result(".K2D")), ReadBytes(workFolder_.path() / "TAUX.TXT"));
     EXPECT_EQ(store_.ResultFilePath, result(".CNT").string());
     EXPECT_TRUE(fs::exists(workFolder_.path() / "GD.DAT"));
@@ -205,14 +219,12 @@ TEST_F(AnalysisCommandsTest, ResultsLandBesideTheSpectrumTheCommandStartedOn) {
     EXPECT_FALSE(fs::exists(dataFolder_.path() / "OTHER.SC3"));
 }
 
-TEST_F(AnalysisCommandsTest, MissingStructureDataOfTheChosenModelIsReported) {
+TEST_F(AnalysisCommandsTest, ModelWithoutItsStructureDataCannotBeChosen) {
     workFolder_.write("ssdata", "left over from another model");
     dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(3); };
     click(Selcon2Entry);
-    EXPECT_EQ(messages_.texts(),
-              std::vector<std::string>{"Self consistent data file (ssdata.hj) is absent in the " +
-                                       store_.ProgramDir + " directory"});
-    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(ReadBytes(workFolder_.path() / "ssdata"), "data of ssdata.p2");
 
     dialogs_.changeSelcon = [](SelconSettingsModel& model) { model.chooseModel(2); };
     click(Selcon2Entry);

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "analysis/SelconSettingsModel.h"
+#include "fakes/TemporaryFolder.h"
 
 namespace tavrelion::analysis {
 namespace {
@@ -17,8 +18,7 @@ TEST(SelconSettingsModel, OpensRightAlignedInThreeWithSummaryFormatAndFiveClasse
     EXPECT_EQ(model.toleranceBar(), 7);
     EXPECT_EQ(settings.SelconFormat, 1);
     EXPECT_EQ(settings.SelconClassCount, 5);
-    // The form opens on its first model option; the stored model waits for a click.
-    EXPECT_EQ(model.modelShown(), 1);
+    EXPECT_EQ(model.modelShown(), 3);  // the stored model, not the first option
     EXPECT_EQ(settings.SelconModel, 3);
 
     settings.SelconIterations = 250;  // typed earlier: kept, the bar cannot show it
@@ -26,6 +26,22 @@ TEST(SelconSettingsModel, OpensRightAlignedInThreeWithSummaryFormatAndFiveClasse
     EXPECT_EQ(reopened.iterationBar(), 30);
     EXPECT_EQ(reopened.iterationText(), " 250");
     EXPECT_EQ(settings.SelconIterations, 250);
+}
+
+TEST(SelconSettingsModel, ModelsWithoutTheirDataFileCannotBeChosenAndSayWhy) {
+    testing_support::TemporaryFolder folder;
+    folder.write("ssdata.p2", "x");
+    folder.write("ssdata.ks", "x");
+    drivers::SelconSettings settings;
+    SelconSettingsModel model(settings);
+    model.checkModelFiles(folder.path());
+    EXPECT_TRUE(model.modelAvailable(2));
+    EXPECT_FALSE(model.modelAvailable(3));
+    EXPECT_EQ(model.modelUnavailableReason(4),
+              "not installed: its structure data file ssdata.lg is not in the program folder");
+    model.chooseModel(3);
+    EXPECT_EQ(settings.SelconModel, 1);
+    EXPECT_EQ(model.modelShown(), 1);
 }
 
 struct TypedIterationCase {

@@ -34,7 +34,7 @@ class VarselecListTest : public ::testing::Test {
         folder_.write("s.ori", BasisFile());
     }
 
-    int analyse(const std::vector<std::string>& solutionLines, int low = 10, int high = 110) {
+    long analyse(const std::vector<std::string>& solutionLines, int low = 10, int high = 110) {
         VarselecListRequest request;
         request.solutions = folder_.write("LYSO.OUT", CrLf(solutionLines));
         request.basis = folder_.path() / "s.ori";
@@ -145,6 +145,14 @@ TEST_F(VarselecListTest, SolutionsFileWithoutTwoLinesEndsAfterTheHeader) {
     EXPECT_EQ(list(), header);
     std::filesystem::remove(folder_.path() / "s.ori");
     EXPECT_THROW(analyse({"a", "b"}), store::BasicError);
+}
+
+TEST_F(VarselecListTest, FourProteinsLeftOutOf33GiveMoreSolutionsThanA16BitCount) {
+    const std::string solution = SolutionLine(1, {0.3, 0.2, 0, 0.1, 0.4}, 1.0, AllBut({}));
+    const std::vector<std::string> solutions(40920, solution);
+    EXPECT_EQ(analyse(solutions), 40920);
+    EXPECT_NE(list().find("Number of points : 40920\r\n"), std::string::npos);
+    EXPECT_NE(list().find("is present 40920 times over  40920\r\n"), std::string::npos);
 }
 
 TEST(ShellSortByCount, ReproducesTheOrderOfDiminishingGaps) {

@@ -107,7 +107,7 @@ class BatchRunTest : public ::testing::Test {
         }
         program_.write("s.ori", BasisFile());
         fs::copy_file(SourceFolder / "data" / "DATA.CD", program_.path() / "DATA.CD");
-        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD"}) {
+        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD", "HSA_DE.ASC"}) {
             fs::copy_file(SourceFolder / "samples" / sample, data_.path() / sample);
         }
     }
@@ -176,6 +176,10 @@ TEST_F(BatchRunTest, EachMethodAndItsAnswers) {
 }
 
 TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
+    // Delta epsilon needs neither the cell width nor the concentration.
+    EXPECT_EQ(run({"--method", "k2d", file("HSA_DE.ASC")}), 0) << err_.str();
+    out_.str("");
+
     // Myoglobin in Delta A needs the cell and the concentration; cytochrome c loads.
     EXPECT_EQ(run({"--method", "k2d", file("MYOG_DA.ASC"), file("CYTC.JCD")}), 1);
     const std::string messages = err_.str();
@@ -192,14 +196,15 @@ TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
               0)
         << err_.str();
 
-    // A missing program: its message, no results, exit status 1.
+    // A missing program: its message, the files written before it, exit status 1.
     fs::remove(program_.path() / "CONTIN.EXE");
     err_.str("");
     out_.str("");
     EXPECT_EQ(run({file("LYSO.ASC")}), 1);
     EXPECT_NE(err_.str().find("CONTIN program (CONTIN.EXE) is absent in the "), std::string::npos);
     EXPECT_NE(err_.str().find(": the analysis did not complete"), std::string::npos);
-    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(Lines(out_.str()), (std::vector<std::string>{file("LYSO.FIT"), file("LYSO.SCM"),
+                                                           file("LYSO.SC3"), file("LYSO.K2D")}));
     EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
 }
 

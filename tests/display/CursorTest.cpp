@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "RecordingSurface.h"
@@ -42,13 +43,16 @@ class CursorTest : public testing::Test {
     RecordingSurface surface{8000, 6000};
 };
 
-TEST_F(CursorTest, ClickBetweenPointsRoundsHalfToEven) {
-    MoveCursorToX(surface, *store, state, state.PlotLeft + 2.5 * state.XScale);
-    EXPECT_DOUBLE_EQ(state.CursorIndex, 2.5);
-    EXPECT_TRUE(surface.findText(" 191.5"));
-    EXPECT_EQ(readout(1), "-200");  // point 2.5 rounds to 2
-    MoveCursorToX(surface, *store, state, state.PlotLeft + 3.5 * state.XScale);
-    EXPECT_EQ(readout(1), "-400");  // point 3.5 rounds to 4
+TEST_F(CursorTest, ClickBetweenPointsShowsTheWavelengthOfThePointWhoseValueIsShown) {
+    MoveCursorToX(surface, *store, state, state.PlotLeft + 2.3 * state.XScale);
+    EXPECT_DOUBLE_EQ(state.CursorIndex, 2);
+    EXPECT_TRUE(surface.findText(" 191"));
+    EXPECT_FALSE(surface.findText(" 191.3"));
+    EXPECT_EQ(readout(1), "-200");
+    FillSlot(*store, 2, 190, 0.5, std::vector<double>(141, -1.0));
+    RedrawPlot(surface, *store, state);
+    MoveCursorToX(surface, *store, state, state.PlotLeft + 3.6 * state.XScale);
+    EXPECT_TRUE(surface.findText(" 192.5"));  // on the finest slot's half-nm points
 }
 
 TEST_F(CursorTest, ClickLeftOfTheFrameClampsToTheFirstWavelength) {
@@ -141,19 +145,42 @@ TEST_F(CursorTest, HiddenCursorIgnoresClicksAndReturnsWhereItWas) {
     EXPECT_TRUE(surface.findText(" 219"));
 }
 
-TEST_F(CursorTest, ZoomLastsOverRedrawsUntilReset) {
-    const double xScale = state.XScale;
-    const double yScale = state.YScale;
-    PressCursorKey(surface, *store, state, CursorKey::Up, true);
-    EXPECT_NEAR(state.XScale, xScale + 10, 1e-9);
-    EXPECT_NEAR(state.YScale, yScale + 0.01, 1e-12);
-    RedrawPlot(surface, *store, state);
-    EXPECT_NEAR(state.XScale, xScale + 10, 1e-9);
-    PressCursorKey(surface, *store, state, CursorKey::Down, false);
-    EXPECT_NEAR(state.XScale, xScale + 9, 1e-9);
-    ResetZoom(state);
-    RedrawPlot(surface, *store, state);
-    EXPECT_NEAR(state.XScale, xScale, 1e-9);
+TEST_F(CursorTest, ZoomKeepsTheCursorWavelengthAndEveryCurveInsideTheFrame) {
+    const auto cursorWavelength = [this] {
+        return store->DisplayFirstWavelength + state.CursorIndex - 1;
+    };
+    state.CursorIndex = 26;  // 215 nm
+    PressCursorKey(surface, *store, state, CursorKey::Up, false);
+    PressCursorKey(surface, *store, state, CursorKey::Up, false);
+    EXPECT_EQ(store->DisplayLastWavelength - store->DisplayFirstWavelength, 17);
+    EXPECT_EQ(cursorWavelength(), 215);
+    RedrawPlot(surface, *store, state);  // the zoom lasts over redraws
+    EXPECT_EQ(store->DisplayLastWavelength - store->DisplayFirstWavelength, 17);
+    EXPECT_EQ(readout(1), "-2600");
+    int curveSegments = 0;
+    for (const auto& line : surface.lines()) {
+        if (line.colour == store->SlotColor(1) && line.drawWidth == state.LineWidth) {
+            ++curveSegments;  // inside the frame, 1000..7733 x 300..5700 twips
+            EXPECT_TRUE(std::min(line.x1, line.x2) >= 1000 - 1e-9 &&
+                        std::max(line.x1, line.x2) <= 8000 - 8000 / 30.0 + 1e-9 &&
+                        std::min(line.y1, line.y2) >= 300 - 1e-9 &&
+                        std::max(line.y1, line.y2) <= 5700 + 1e-9);
+        }
+    }
+    EXPECT_GT(curveSegments, 17);  // the cut pieces at both ends are kept
+
+    for (int press = 0; press < 4; ++press) {  // 40 nm to the right: the view follows
+        PressCursorKey(surface, *store, state, CursorKey::Right, true);
+    }
+    EXPECT_EQ(cursorWavelength(), 255);
+    EXPECT_GE(store->DisplayLastWavelength, 255);
+    EXPECT_EQ(store->DisplayLastWavelength - store->DisplayFirstWavelength, 17);
+
+    PressCursorKey(surface, *store, state, CursorKey::Down, true);
+    PressCursorKey(surface, *store, state, CursorKey::Down, true);
+    EXPECT_EQ(store->DisplayFirstWavelength, 190);
+    EXPECT_EQ(store->DisplayLastWavelength, 260);
+    EXPECT_EQ(cursorWavelength(), 255);
 }
 
 }  // namespace

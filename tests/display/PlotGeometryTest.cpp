@@ -107,11 +107,11 @@ TEST_F(PlotGeometry, LegendColumnAndSlotColours) {
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->x1, 8000 / 3.0);
     EXPECT_EQ(second->y1 - first->y1, 8.25 * 20);
-    EXPECT_EQ(first->colour, 0x0000FFu);
-    EXPECT_EQ(second->colour, 0x00FFFFu);
+    EXPECT_EQ(first->colour, store->SlotColor(1));
+    EXPECT_EQ(second->colour, store->SlotColor(2));
     int curveSegments = 0;
     for (const auto& line : surface.lines()) {
-        curveSegments += line.colour == 0x00FFFFu && line.drawWidth == 1;
+        curveSegments += line.colour == store->SlotColor(2) && line.drawWidth == 1;
     }
     EXPECT_GE(curveSegments, 50);  // 50 segments and the cursor mark
 }

@@ -53,14 +53,12 @@ TEST_F(PlotWidgetTest, ArrowKeysMoveWithShiftAndIgnoreCtrl) {
     EXPECT_EQ(state.CursorIndex, 11);
 }
 
-TEST_F(PlotWidgetTest, ZoomLastsUntilTheWindowIsResized) {
-    const double xScale = state.XScale;
-    QTest::keyClick(&widget, Qt::Key_Up, Qt::ShiftModifier);
-    widget.redraw();
-    EXPECT_NEAR(state.XScale, xScale + 10, 1e-9);
+TEST_F(PlotWidgetTest, ZoomLastsWhenTheWindowIsResized) {
+    QTest::keyClick(&widget, Qt::Key_Up, Qt::ShiftModifier);  // 70 nm shown, then 17
     widget.resize(801, 600);
     QApplication::processEvents();
-    EXPECT_NEAR(state.XScale, 0.8 * 801 * 15 / 71, 1e-9);
+    EXPECT_EQ(store->DisplayLastWavelength - store->DisplayFirstWavelength, 17);
+    EXPECT_NEAR(state.XScale, 0.8 * 801 * 15 / 18, 1e-9);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "RecordingSurface.h"
+#include "display/Colours.h"
 #include "display/Cursor.h"
 #include "display/Plot.h"
 #include "display/PrintVector.h"
@@ -195,11 +196,22 @@ TEST_F(PrintVectorTest, AxesFollowThePageSize) {
     }));
 }
 
-TEST_F(PrintVectorTest, ScreenZoomDoesNotApplyToThePage) {
-    PressCursorKey(screen, *store, state, CursorKey::Up, true);
+TEST_F(PrintVectorTest, PageShowsTheZoomedRangeOfTheScreen) {
+    PressCursorKey(screen, *store, state, CursorKey::Up, false);
+    const int first = store->DisplayFirstWavelength;
     print(2);
-    EXPECT_NEAR(state.XScale, 0.8 * 5500 / 71, 1e-9);
-    EXPECT_NEAR(state.YScale, (16 * 7500 / 20.0) / 7100, 1e-12);
+    EXPECT_EQ(store->DisplayFirstWavelength, first);
+    EXPECT_EQ(store->DisplayLastWavelength - first, 35);
+    EXPECT_NEAR(state.XScale, 0.8 * 5500 / 36, 1e-9);
+}
+
+TEST_F(PrintVectorTest, YellowCurvesArePrintedDarkEnoughForWhitePaper) {
+    store->SlotColor(1) = 0x0000FFFF;
+    print(2);
+    ASSERT_FALSE(curveSegments().empty());
+    for (const auto& line : curveSegments()) {
+        EXPECT_GE(ContrastRatio(line.colour, White), 3.0);
+    }
 }
 
 TEST_F(PrintVectorTest, BlackOnPaperWhateverTheScreenColours) {
@@ -217,7 +229,7 @@ TEST_F(PrintVectorTest, BlackOnPaperWhateverTheScreenColours) {
         } else if (text.text == " 210.25" || text.text == "       ") {
             EXPECT_EQ(text.colour, LightRed) << text.text;
         } else if (text.text.rfind("TAVRELION 2000", 0) == 0) {
-            EXPECT_EQ(text.colour, LightGreen);
+            EXPECT_EQ(text.colour, ReadableOnWhite(LightGreen));
         } else {
             EXPECT_EQ(text.colour, Black) << text.text;
         }

@@ -30,7 +30,7 @@ class HelixEstimateTest : public testing::Test {
 TEST_F(HelixEstimateTest, ShowsPercentageForTheResiduesGiven) {
     messages.typedAnswers = {"100"};
     CalculateFromEllipticity(*store, residueCount, messages);
-    EXPECT_EQ(messages.proposedAnswers, std::vector<std::string>{" 0"});
+    EXPECT_EQ(messages.proposedAnswers, std::vector<std::string>{""});  // nothing typed yet
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Enter the number of AA into your protein)");
     EXPECT_EQ(messages.shown[1].text, "Alpha helix content in LYSO.ASC 31.181 %");
@@ -46,11 +46,15 @@ TEST_F(HelixEstimateTest, PromptRepeatsUntilANonZeroCount) {
     EXPECT_EQ(messages.unscriptedPrompts, 0);
 }
 
-TEST_F(HelixEstimateTest, ProposesTheLastCount) {
-    residueCount = 129;
-    messages.typedAnswers = {" 129"};
+TEST_F(HelixEstimateTest, ProposesTheLastCountTypedAndCancelGivesNoEstimate) {
+    messages.typedAnswers = {"129"};
     CalculateFromEllipticity(*store, residueCount, messages);
-    EXPECT_EQ(messages.proposedAnswers, std::vector<std::string>{" 129"});
+    messages.typedAnswers = {std::nullopt};
+    CalculateFromEllipticity(*store, residueCount, messages);
+    EXPECT_EQ(messages.proposedAnswers, (std::vector<std::string>{"", "129"}));
+    EXPECT_EQ(messages.shown.size(), 3u);  // two prompts, one estimate
+    EXPECT_EQ(residueCount, 129);
+    EXPECT_EQ(messages.unscriptedPrompts, 0);
 }
 
 TEST_F(HelixEstimateTest, SpectrumWithout222nmIsToldSoWithoutAPrompt) {

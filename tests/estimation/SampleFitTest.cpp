@@ -39,8 +39,7 @@ TEST_P(SampleFit, FourColumnSetsFindTheKnownHelix) {
     ASSERT_TRUE(loadCurrentFile());
 
     FitResults results;
-    store::Int16 residueCount = 0;
-    LeastSquaresFit(*store, *sets, results, residueCount, messages);
+    LeastSquaresFit(*store, *sets, results, messages);
     EXPECT_TRUE(messages.shown.empty());
     for (int set : {Bolotina, Chang}) {
         EXPECT_NEAR(*results.FitHelix(set), GetParam().helix, 0.10) << results.FitSetName(set);

@@ -33,14 +33,15 @@ class FakeMessages : public platform::MessageService {
         return answer;
     }
 
-    std::string askText(const std::string& prompt, const std::string& proposedAnswer) override {
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& proposedAnswer) override {
         shown.push_back({prompt, platform::MessageIcon::None});
         proposedAnswers.push_back(proposedAnswer);
         if (typedAnswers.empty()) {
             ++unscriptedPrompts;  // a prompt that repeats until answered must not hang a test
             return "1";
         }
-        std::string answer = typedAnswers.front();
+        std::optional<std::string> answer = typedAnswers.front();
         typedAnswers.pop_front();
         return answer;
     }
@@ -55,7 +56,7 @@ class FakeMessages : public platform::MessageService {
 
     std::vector<ShownMessage> shown;
     std::deque<bool> answers;
-    std::deque<std::string> typedAnswers;
+    std::deque<std::optional<std::string>> typedAnswers;  // nothing: Cancel
     std::vector<std::string> proposedAnswers;
     int unscriptedPrompts = 0;
 };

@@ -92,12 +92,11 @@ TEST_F(FileCommandsTest, OpeningThreeSamplesFillsThreeSlots) {
     EXPECT_EQ(store().MultiplyFactor, 1);
     EXPECT_EQ(view.caption, Sample("CYTC.JCD"));
     EXPECT_EQ(view.redraws, 3);
-    EXPECT_THAT(state.recentFiles.colourNames(), ElementsAre("LYSO.ASC", "UBIQ.ASC", "CYTC.JCD"));
+    EXPECT_EQ(state.recentFiles.paths().size(), 3u);
     EXPECT_TRUE(state.commands.newSet && state.commands.fitMenu && state.commands.hideCursor);
     EXPECT_FALSE(state.commands.corrections);  // the JCD file came last
     ASSERT_EQ(files.openRequests.size(), 3u);
     EXPECT_EQ(files.openRequests[0].title, "Choose a CD spectrum file");
-    EXPECT_EQ(files.openRequests[0].filters.size(), 2u);
 }
 
 TEST_F(FileCommandsTest, SameFileTwiceUsesTwoSlotsAndOneRecentEntry) {
@@ -153,16 +152,55 @@ TEST_F(FileCommandsTest, CancelledOrFailedOpenKeepsTheCount) {
     EXPECT_THAT(messages.texts(), ElementsAre("Error  62 in format\r\nBROKEN.TVR, line 3"));
 }
 
-TEST_F(FileCommandsTest, RecentEntryLoadsIntoTheNextSlotWithoutChangingTheCaption) {
+TEST_F(FileCommandsTest, RecentEntryLoadsIntoTheNextSlotAndNamesItInTheCaption) {
     open(Sample("LYSO.TVR"));
     open(Sample("UBIQ.ASC"));
     commands.OpenRecent(1);
     EXPECT_EQ(store().SpectrumCount, 3);
     EXPECT_EQ(store().SlotLabel(3), " 3)LYSO.TVR");
     EXPECT_EQ(store().SpectrumFileName, Sample("LYSO.TVR"));
-    EXPECT_EQ(view.caption, Sample("UBIQ.ASC"));
+    EXPECT_EQ(view.caption, Sample("LYSO.TVR"));
     commands.OpenRecent(7);  // no such entry
     EXPECT_EQ(store().SpectrumCount, 3);
+}
+
+TEST_F(FileCommandsTest, RefusedFileLeavesTheCurrentSpectrumAndItsName) {
+    open(Sample("UBIQ.ASC"));
+    testing_support::TemporaryFolder folder;
+    const std::string bytes = testing_support::ReadBytes(Sample("LYSO.ASC"));
+    const std::string truncated =
+        folder.write("PROTB.ASC", bytes.substr(0, bytes.size() / 2)).string();
+    for (const std::string& refused : {truncated, folder.write("PROTB.TXT", "x").string()}) {
+        open(refused);
+        EXPECT_EQ(store().SpectrumFileName, Sample("UBIQ.ASC"));
+        EXPECT_EQ(store().SpectrumCount, 1);
+        EXPECT_EQ(store().PointCount, 66);
+        EXPECT_EQ(store().SpectrumValue(48), -4610.1);  // 222 nm, UBIQ's own value
+        EXPECT_EQ(view.caption, Sample("UBIQ.ASC"));
+    }
+}
+
+TEST_F(FileCommandsTest, CancelledOpenAfterTheSixteenthQuestionClearsNothing) {
+    for (int i = 0; i < 15; ++i) {
+        open(Sample("LYSO.TVR"));
+    }
+    messages.answers = {true};
+    commands.Open();  // Yes, then the dialog is cancelled
+    EXPECT_EQ(store().SpectrumCount, 15);
+    EXPECT_EQ(store().CurrentSlot, 15);
+    EXPECT_TRUE(state.commands.fitMenu);
+}
+
+TEST_F(FileCommandsTest, OpenDialogOffersJcdAndAllFilesAndTheImageDialogHasItsTitle) {
+    commands.Open();
+    ASSERT_EQ(files.openRequests.size(), 1u);
+    ASSERT_EQ(files.openRequests[0].filters.size(), 4u);
+    EXPECT_EQ(files.openRequests[0].filters[2].patterns, "*.JCD");
+    EXPECT_EQ(files.openRequests[0].filters[3].description, "All files (*)");
+    open(Sample("LYSO.ASC"));
+    commands.ChooseImageFile();
+    ASSERT_EQ(files.saveRequests.size(), 1u);
+    EXPECT_EQ(files.saveRequests[0].title, "Save the image as a bitmap");
 }
 
 TEST_F(FileCommandsTest, ImageNameIsProposedBesideTheSpectrum) {

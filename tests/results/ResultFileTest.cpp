@@ -83,17 +83,17 @@ TEST(ResultTextForms, EveryLineEndIsOneShownBreakAndComesBackAsCrLf) {
     EXPECT_EQ(FileForm(ShownForm("line 1\r\nline 2")), "line 1\r\nline 2");
 }
 
-TEST(FindInResultText, StartsOneCharacterAfterTheSelectionStart) {
-    EXPECT_EQ(FindAfterSelectionStart("aXa", 0, "x"), 1U);
-    EXPECT_EQ(FindAfterSelectionStart("Xa", 0, "x"), std::nullopt);
-    EXPECT_EQ(FindAfterSelectionStart("abc", 2, "c"), std::nullopt);
-    EXPECT_EQ(FindAfterSelectionStart("abc", 7, "c"), std::nullopt);
+TEST(FindInResultText, FindsAtTheFirstCharacterAndWalksOnFromAFoundSelection) {
+    EXPECT_EQ(FindAfterSelectionStart("Xa", 0, 0, "x"), 0U);
+    EXPECT_EQ(FindAfterSelectionStart("xaX", 0, 1, "x"), 2U);  // the first one is selected
+    EXPECT_EQ(FindAfterSelectionStart("abc", 2, 1, "c"), std::nullopt);
+    EXPECT_EQ(FindAfterSelectionStart("abc", 7, 0, "c"), std::nullopt);
 }
 
 TEST(FindInResultText, IgnoresTheCaseOfAccentedLettersAndFindsNothingForNothing) {
-    EXPECT_EQ(FindAfterSelectionStart(" H\xC9LICE", 0, "h\xE9lice"), 1U);
-    EXPECT_EQ(FindAfterSelectionStart(" \xF7", 0, "\xD7"), std::nullopt);
-    EXPECT_EQ(FindAfterSelectionStart("some text", 0, ""), std::nullopt);
+    EXPECT_EQ(FindAfterSelectionStart(" H\xC9LICE", 0, 0, "h\xE9lice"), 1U);
+    EXPECT_EQ(FindAfterSelectionStart(" \xF7", 0, 0, "\xD7"), std::nullopt);
+    EXPECT_EQ(FindAfterSelectionStart("some text", 0, 0, ""), std::nullopt);
 }
 
 }  // namespace

@@ -35,14 +35,19 @@ TEST_F(ResultWindowFileCommands, ListWindowOffersListAndTextFilesAndSavesUnderTh
     EXPECT_EQ(dialogs.saveRequests.at(0).proposedName, "/data/LYSO.LST");
 }
 
-TEST_F(ResultWindowFileCommands, ResultsWindowCancelGoesOnWithTheNameTheDialogHolds) {
-    store.ResultFilePath = "/data/LYSO.SCM";
-    EXPECT_EQ(results.chooseFileToLoad(dialogs), std::nullopt) << "nothing held yet";
-    EXPECT_EQ(store.ResultFilePath, "/data/LYSO.SCM");
+TEST_F(ResultWindowFileCommands, SaveAsProposesTheShownResultWithItsFilterAndCancelSavesNothing) {
+    TemporaryFolder folder;
+    const std::string k2d = folder.write("LYSO.K2D", "K2D report\r\n").string();
+    store.ResultFilePath = k2d;
+    results.open(k2d);
+    EXPECT_EQ(results.chooseFileToSave(dialogs), std::nullopt) << "cancelled";
+    EXPECT_EQ(dialogs.saveRequests.at(0).proposedName, k2d);
+    ASSERT_EQ(dialogs.saveRequests.at(0).filters.size(), 2U);
+    EXPECT_EQ(dialogs.saveRequests.at(0).filters[0].description, "K2D result files (*.K2D)");
 
-    EXPECT_EQ(results.chooseFileToSave(dialogs), "/data/LYSO.OUT") << "the proposal";
-    EXPECT_EQ(results.chooseFileToLoad(dialogs), "/data/LYSO.OUT") << "held from the save";
-    EXPECT_EQ(dialogs.openRequests.back().proposedName, "/data/LYSO.OUT");
+    dialogs.answers = {"/elsewhere/COPY.K2D"};
+    EXPECT_EQ(results.chooseFileToSave(dialogs), "/elsewhere/COPY.K2D");
+    EXPECT_EQ(results.chooseFileToLoad(dialogs), "/elsewhere/COPY.K2D") << "held from the save";
 
     results.reset();
     EXPECT_EQ(results.chooseFileToLoad(dialogs), std::nullopt) << "a closed window forgets it";

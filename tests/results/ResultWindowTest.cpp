@@ -125,6 +125,10 @@ TEST_F(ResultWindowTest, FindWalksThroughEveryHelixWhateverItsCase) {
     findDialog.presses = {"helix"};
     Trigger(results(), "mnuEditItem4");
     EXPECT_EQ(search.SearchText, "helix");
+    EXPECT_EQ(results().editor().textCursor().selectionStart(), 0);  // the very first characters
+    EXPECT_EQ(Selected(results()), "helix");
+
+    Trigger(results(), "mnuEditItem5");
     EXPECT_EQ(results().editor().textCursor().selectionStart(), 19);
     EXPECT_EQ(Selected(results()), "HELIX");
 
@@ -140,15 +144,15 @@ TEST_F(ResultWindowTest, FindWalksThroughEveryHelixWhateverItsCase) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 }
 
-TEST_F(ResultWindowTest, FindNeverFindsTheFirstCharacterAndCancelKeepsTheSearchText) {
+TEST_F(ResultWindowTest, FindFindsTheFirstCharacterAndCancelKeepsTheSearchText) {
     windows.OpenResultWindow(Write("S.LST", "helix only here\r\n"), ResultWindowKind::VarselecList);
     search.SearchText = "helix";
     findDialog.presses = {std::nullopt};
     Trigger(list(), "mnuEditItem4");
     EXPECT_EQ(findDialog.shownTexts, std::vector<std::string>{"helix"});
     EXPECT_EQ(search.SearchText, "helix");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Text not found"});
-    EXPECT_FALSE(list().editor().textCursor().hasSelection());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Selected(list()), "helix");
 }
 
 TEST_F(ResultWindowTest, SaveOverAnExistingFileAnsweredNoLeavesItUntouched) {

@@ -24,20 +24,19 @@ class LoadSpectrumTest : public testing_support::LoadFixture {};
 
 // Instrument grids
 
-TEST_F(LoadSpectrumTest, OneNanometreGridHasOnePointMoreThanTheFile) {
+TEST_F(LoadSpectrumTest, OneNanometreGridEndsAtTheLastValueWithoutAMadeUpZero) {
     ASSERT_TRUE(load("A.ASC", Cd6Text(MolarLabel, "0", "0", "190", "61", "1", CountingValues(61))));
     EXPECT_EQ(store->FirstWavelength, 190);
-    EXPECT_EQ(store->LastWavelength, 251);
-    EXPECT_EQ(store->PointCount, 62);
-    EXPECT_EQ(store->SpectrumWavelength(62), 251);
+    EXPECT_EQ(store->LastWavelength, 250);
+    EXPECT_EQ(store->PointCount, 61);
+    EXPECT_EQ(store->SpectrumWavelength(61), 250);
     EXPECT_EQ(store->SpectrumValue(1), 1);
     EXPECT_EQ(store->SpectrumValue(61), 61);
-    EXPECT_EQ(store->SpectrumValue(62), 0);
     EXPECT_EQ(store->SlotRawCount(1), 61);
     EXPECT_EQ(store->SlotFirstWavelength(1), 190);
-    EXPECT_EQ(store->SlotLastWavelength(1), 251);
+    EXPECT_EQ(store->SlotLastWavelength(1), 250);
     EXPECT_EQ(store->DisplayFirstWavelength, 190);
-    EXPECT_EQ(store->DisplayLastWavelength, 251);
+    EXPECT_EQ(store->DisplayLastWavelength, 250);
     EXPECT_EQ(store->SlotValue(61, 1), 61);
     EXPECT_EQ(store->SlotStep(1), 1);
     EXPECT_EQ(store->SlotMin(1), 0);  // all values positive: the minimum stays 0
@@ -51,17 +50,17 @@ TEST_F(LoadSpectrumTest, OneNanometreGridHasOnePointMoreThanTheFile) {
     EXPECT_THAT(listener.stored, ElementsAre(CorrectionsMenu::Enable));
 }
 
-TEST_F(LoadSpectrumTest, PointPastTheDataReadsZeroAfterALongerFile) {
+TEST_F(LoadSpectrumTest, ShorterFileAfterALongerOneEndsItsGridAtItsOwnLastValue) {
     ASSERT_TRUE(
         load("LONG.ASC", Cd6Text(MolarLabel, "0", "0", "190", "100", "1", CountingValues(100))));
     ASSERT_TRUE(
         load("SHORT.ASC", Cd6Text(MolarLabel, "0", "0", "190", "61", "1", CountingValues(61))));
-    EXPECT_EQ(store->SpectrumValue(62), 0);
+    EXPECT_EQ(store->PointCount, 61);
     EXPECT_EQ(store->SpectrumCount, 2);
     EXPECT_EQ(store->SlotValue(100, 1), 100);  // the first slot is untouched
 }
 
-TEST_F(LoadSpectrumTest, HalfNanometreStepTakesEveryOtherValue) {
+TEST_F(LoadSpectrumTest, HalfNanometreStepTakesEveryOtherValueAndKeepsTheLastInTheSlot) {
     ASSERT_TRUE(
         load("H.ASC", Cd6Text(MolarLabel, "0", "0", "190", "121", "0.5", CountingValues(121))));
     EXPECT_EQ(store->LastWavelength, 250);
@@ -69,14 +68,15 @@ TEST_F(LoadSpectrumTest, HalfNanometreStepTakesEveryOtherValue) {
     for (int i = 1; i <= 61; ++i) {
         ASSERT_EQ(store->SpectrumValue(i), 2 * i - 1) << i;
     }
-    EXPECT_EQ(store->SlotRawCount(1), 120);
+    EXPECT_EQ(store->SlotRawCount(1), 121);
     EXPECT_EQ(store->SlotValue(121, 1), 121);
     EXPECT_EQ(store->SlotStep(1), 0.5);
 }
 
 TEST_F(LoadSpectrumTest, TwoNanometreStepRoundsIndexHalfToEven) {
     ASSERT_TRUE(load("T.ASC", Cd6Text(MolarLabel, "0", "0", "190", "30", "2", CountingValues(30))));
-    EXPECT_EQ(store->LastWavelength, 250);
+    EXPECT_EQ(store->LastWavelength, 248);  // the last value's wavelength: no point without one
+    EXPECT_EQ(store->SpectrumValue(59), 30);
     EXPECT_EQ(store->SpectrumValue(1), 1);
     EXPECT_EQ(store->SpectrumValue(2), 2);
     EXPECT_EQ(store->SpectrumValue(3), 2);
@@ -136,7 +136,7 @@ TEST_F(LoadSpectrumTest, CancelledDialogGivesTheSlotBackSilently) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(listener.stored.size(), 1u);
     // the current spectrum is the first file's; the header values read so far stay
-    EXPECT_EQ(store->PointCount, 6);
+    EXPECT_EQ(store->PointCount, 5);
     EXPECT_EQ(store->SpectrumValue(5), 5);
     EXPECT_EQ(store->FirstWavelength, 200);
     EXPECT_EQ(store->RawPointCount, 3);
@@ -186,7 +186,7 @@ TEST_F(LoadSpectrumTest, CdmaxLinesWithDecimalCommaAndComment) {
     EXPECT_EQ(store->RawValue(3), 1);
     EXPECT_EQ(store->SpectrumValue(4), 3.25);
     EXPECT_EQ(store->FileLine(1), "-12,5 # baseline");
-    EXPECT_EQ(store->LastWavelength, 204);
+    EXPECT_EQ(store->LastWavelength, 203);
     EXPECT_THAT(listener.stored, ElementsAre(CorrectionsMenu::Enable));
 }
 
@@ -356,7 +356,7 @@ TEST_F(LoadSpectrumTest, ThousandPointsAreTheMostAGridHolds) {
     EXPECT_EQ(store->PointCount, 1000);
     EXPECT_EQ(store->LastWavelength, 1000);
     ASSERT_TRUE(
-        load("C1000.ASC", Cd6Text("[=E9]", "0", "0", "200", "999", "1", CountingValues(999))));
+        load("C1000.ASC", Cd6Text("[=E9]", "0", "0", "200", "1000", "1", CountingValues(1000))));
     EXPECT_EQ(store->PointCount, 1000);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -9,6 +10,9 @@
 #include <vector>
 
 #include "LoadFixture.h"
+#include "drivers/ContinInput.h"
+#include "drivers/K2dInput.h"
+#include "fakes/TemporaryFolder.h"
 
 namespace tavrelion::spectrumio {
 namespace {
@@ -48,6 +52,7 @@ std::vector<ExpectedLoad> ReadExpectedLoads() {
 
 class SampleFile : public testing_support::LoadFixture,
                    public testing::WithParamInterface<ExpectedLoad> {};
+class SampleFileDrivers : public testing_support::LoadFixture {};
 
 TEST_P(SampleFile, LoadsAsDocumented) {
     const ExpectedLoad& expected = GetParam();
@@ -68,6 +73,25 @@ TEST_P(SampleFile, LoadsAsDocumented) {
                 1e-9 * std::fabs(expected.valueAt222));
     // A folded protein's far-UV spectrum is negative at 222 nm.
     EXPECT_LT(store->SpectrumValue(at222), -1000);
+    // Every grid point and every value of the file is shown: the last ones too, no made-up 0.
+    EXPECT_LT(store->SpectrumValue(store->PointCount), 0);
+    EXPECT_EQ(store->SlotRawCount(1), store->RawPointCount);
+    EXPECT_EQ(store->SlotLastWavelength(1), store->LastWavelength);
+}
+
+TEST_F(SampleFileDrivers, TwoNanometreFileSendsOnlyPointsBackedByItsValues) {
+    store->SpectrumFileName = (SamplesFolder / "HSA_DE.ASC").string();
+    dialogs.unitPresses.push_back([](UnitDialogModel& model) {
+        model.valid(model.initialConcentrationText(), model.initialCellWidthText());
+    });
+    ASSERT_TRUE(loadCurrentFile());
+    testing_support::TemporaryFolder folder;
+    drivers::WriteK2dInput(*store, folder.path());
+    drivers::WriteContinInput(*store, folder.path());
+    const std::string k2d = testing_support::ReadBytes(folder.path() / "GD.DAT");
+    EXPECT_EQ(std::count(k2d.begin(), k2d.end(), '\n'), 40);  // 200..239 nm, the file's last
+    EXPECT_NE(testing_support::ReadBytes(folder.path() / "CONTIN.IN").find(" NSTEND   50 "),
+              std::string::npos);  // 239..190 nm, no 0 for 240
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, testing::ValuesIn(ReadExpectedLoads()),

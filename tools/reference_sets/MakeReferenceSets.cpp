@@ -145,7 +145,9 @@ class SilentMessages : public platform::MessageService {
   public:
     void showMessage(const std::string&, platform::MessageIcon) override {}
     bool askYesNo(const std::string&, bool) override { return false; }
-    std::string askText(const std::string&, const std::string&) override { return "1"; }
+    std::optional<std::string> askText(const std::string&, const std::string&) override {
+        return "1";
+    }
 };
 
 // Fits one SP175 protein (all 66 wavelengths, as a TVR spectrum would hold them) on one set.
@@ -161,9 +163,8 @@ estimation::FitResults FitProtein(const ReferenceData& sp175, Eigen::Index prote
         store->SpectrumValue(i) = sp175.spectra(row, protein) * DeltaEpsilonToEllipticity;
     }
     estimation::FitResults results;
-    store::Int16 residueCount = 0;
     SilentMessages messages;
-    estimation::LeastSquaresFit(*store, sets, results, residueCount, messages);
+    estimation::LeastSquaresFit(*store, sets, results, messages);
     return results;
 }
 
