@@ -9,6 +9,8 @@
 #include "analysis/ReferenceChoiceModel.h"
 #include "analysis/SelconSettingsModel.h"
 #include "analysis/VarselecList.h"
+#include "corrections/CorrectionReports.h"
+#include "corrections/SlotSpectra.h"
 #include "drivers/ContinInput.h"
 #include "drivers/K2dInput.h"
 #include "drivers/ProgramFiles.h"
@@ -99,6 +101,7 @@ void AnalysisCommands::AnalysisMenuClick(int index) {
     completed_ = false;
     // Results land beside the spectrum the command started on, whatever is loaded meanwhile.
     spectrumFile_ = c_.store.SpectrumFileName;
+    corrections_ = corrections::CurrentCorrectionChain(c_.store);
     summary_ = resultName(".SUM");
     try {
         runEntry(index);
@@ -148,6 +151,7 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
         if (allMethods) {
             c_.store.ResultFilePath = report;
             StartSummary(summary_, report);
+            corrections::StateCorrections(summary_, corrections_);
         }
     });
     if (!allMethods) {
@@ -242,6 +246,8 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
     }
     WriteInputs([&] { drivers::WriteVarselecInput(c_.store, choice, c_.store.ProgramDir); });
     const std::string result = runProgram("varslc1.exe", {"CON"}, "COMB2.OP", ".OUT");
+    // Before the first solution line, where the analysis of the solutions does not read.
+    Skippable([&] { corrections::StateCorrections(result, corrections_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
@@ -315,11 +321,14 @@ std::string AnalysisCommands::runProgram(const char* program,
 
 void AnalysisCommands::finish(bool allMethods, const std::string& result,
                               std::string (*summaryLine)(const fs::path&)) {
+    if (allMethods) {
+        Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
+    }
+    // Only once the summary has its values: a file name in the chain must not pass for one.
+    Skippable([&] { corrections::StateCorrections(result, corrections_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
-        return;
     }
-    Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
 }
 
 void AnalysisCommands::show(const std::string& path, ResultWindowKind window) {

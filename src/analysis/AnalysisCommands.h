@@ -82,6 +82,7 @@ class AnalysisCommands {
 
     AnalysisContext c_;
     std::string spectrumFile_;  // taken when the command starts: results land beside it
+    std::string corrections_;   // the current spectrum's corrections, stated in its reports
     std::string summary_;
     std::vector<std::string> resultFiles_;
     bool completed_ = false;

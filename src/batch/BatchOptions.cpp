@@ -123,6 +123,14 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.contentMin = Whole(argument, value, -32768, 32767);
         } else if (argument == "--content-max") {
             options.contentMax = Whole(argument, value, -32768, 32767);
+        } else if (argument == "--baseline") {
+            options.baseline = value;
+        } else if (argument == "--multiply") {
+            options.multiply = value;
+        } else if (argument == "--subtract") {
+            options.subtract = value;
+        } else if (argument == "--smooth") {
+            options.smooth = value;
         } else {
             throw std::invalid_argument("unknown option " + argument);
         }
@@ -165,6 +173,13 @@ Options (defaults in brackets):
   --varselec-proteins LIST Varselec basis proteins kept, e.g. 1-20,25,30-33 [1-33]
   --content-min N          Varselec analysis: lowest total content accepted, percent [10]
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
+  --baseline C|FROM-TO     subtract a constant C, or the mean over FROM-TO nm (e.g. 250-260)
+  --multiply F             multiply every value by F (e.g. a corrected concentration's ratio)
+  --subtract FILE          subtract the spectrum FILE (e.g. the buffer) on the shared
+                           wavelengths
+  --smooth NM              Savitzky-Golay smoothing with a window of NM nm, order 2
+                           The corrections run in this order before the methods; the reports
+                           state them as the Corrections menu's do.
   --help                   this text
 )";
 }

@@ -5,6 +5,9 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "batch/BatchAnswers.h"
+#include "batch/BatchCorrections.h"
+#include "corrections/CorrectionReports.h"
+#include "corrections/SlotSpectra.h"
 #include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
@@ -87,6 +90,11 @@ std::vector<std::string> Analyse(BatchState& state, const BatchOptions& options,
         std::error_code error;
         fs::copy_file(report, copy, fs::copy_options::overwrite_existing, error);
         complete = !error;
+        try {
+            corrections::StateCorrections(copy, corrections::CurrentCorrectionChain(state.store));
+        } catch (const store::BasicError&) {
+            complete = false;
+        }
         files.insert(files.begin(), copy);
     }
     if (!complete) {
@@ -125,6 +133,11 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
         }
         if (!Load(state, file, answers)) {
             services.err << file << ": not loaded\n";
+            ++failures;
+            continue;
+        }
+        if (!ApplyBatchCorrections(state.store, options, answers)) {
+            services.err << file << ": not corrected\n";
             ++failures;
             continue;
         }
