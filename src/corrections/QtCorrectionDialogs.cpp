@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -54,6 +55,7 @@ void Run(QWidget* parent, const char* objectName, const char* caption, QLayout* 
         }
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.adjustSize();  // centred at its final size
     platform::CentreForm(dialog);
     dialog.exec();
 }
@@ -124,6 +126,8 @@ void QtCorrectionDialogs::showSlotChoice(SlotChoiceModel& model) {
         list->setCurrentRow(list->count() - 1);
     }
     auto* fields = new QVBoxLayout;
+    fields->addWidget(new QLabel(model.several() ? "The spectra to average:"
+                                                 : "The spectrum to take with the current one:"));
     fields->addWidget(list);
     model.cancel();
     Run(parent_, "frmSlotChoice", model.caption().c_str(), fields, [&] {

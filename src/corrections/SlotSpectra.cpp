@@ -87,8 +87,13 @@ void StoreCorrectedSpectrum(store::SpectrumStore& store, int slot, const Spectru
     store.SlotDeviationCount(slot) = 0;
     if (deviation.size() == spectrum.values.size()) {
         for (int i = 1; i <= count; ++i) {
-            store.SlotDeviation(i, slot) = deviation[static_cast<std::size_t>(i - 1)];
+            const double spread = deviation[static_cast<std::size_t>(i - 1)];
+            store.SlotDeviation(i, slot) = spread;
+            // The value axis spans the band too, so that it stays inside the frame.
+            store.SlotMin(slot) = std::min(store.SlotMin(slot), store.SlotValue(i, slot) - spread);
+            store.SlotMax(slot) = std::max(store.SlotMax(slot), store.SlotValue(i, slot) + spread);
         }
+        store.SlotRange(slot) = std::fabs(store.SlotMax(slot)) + std::fabs(store.SlotMin(slot));
         store.SlotDeviationCount(slot) = store.PointCount;
     }
 }

@@ -151,6 +151,8 @@ TEST_F(CorrectionCommandsTest, AverageKeepsItsDeviationAndCancelChangesNothing) 
     EXPECT_EQ(store.SlotCorrectionChain(3), "mean of 1)BUFFER.ASC, 2)LYSO.ASC");
     EXPECT_EQ(store.SlotDeviationCount(3), 76);
     EXPECT_NEAR(store.SlotDeviation(1, 3), std::fabs(Protein(185) - 120) / std::sqrt(2.0), 1e-9);
+    // The value axis is to show the whole band.
+    EXPECT_LE(store.SlotMin(3), store.SlotValue(1, 3) - store.SlotDeviation(1, 3));
 }
 
 TEST(CorrectionModels, RefuseWhatCannotBeDone) {
