@@ -20,7 +20,7 @@ std::string Trimmed(const std::string& label) {
 }  // namespace
 
 int CorrectionCommands::Run(int entry) {
-    if (store_.SpectrumCount < 1 || store_.PointCount < 1) {
+    if (store_.SpectrumCount < 1 || Source().values.empty()) {
         return 0;
     }
     try {
@@ -48,12 +48,12 @@ int CorrectionCommands::Run(int entry) {
 }
 
 int CorrectionCommands::Baseline() {
-    BaselineModel model(store_.FirstWavelength, store_.LastWavelength);
+    const Spectrum current = Source();
+    BaselineModel model(current.wavelengths.front(), current.wavelengths.back());
     dialogs_.showBaseline(model);
     if (!model.accepted()) {
         return 0;
     }
-    const Spectrum current = CurrentSpectrum(store_);
     double baseline = model.constant();
     std::string step = "baseline " + Bare(baseline);
     if (model.fromRange) {
@@ -76,7 +76,7 @@ int CorrectionCommands::Multiplication() {
         return 0;
     }
     const std::string step = "x " + Bare(model.factor());
-    const int slot = AddSlot(Multiply(CurrentSpectrum(store_), model.factor()),
+    const int slot = AddSlot(Multiply(Source(), model.factor()),
                              SlotName(store_, store_.SpectrumCount) + ", " + step, ChainWith(step));
     if (slot != 0) {
         store_.MultiplyFactor *= model.factor();
@@ -104,7 +104,7 @@ int CorrectionCommands::Combination(double sign) {
         return 0;
     }
     const int other = model.chosenSlots().front();
-    const Spectrum result = Combine(CurrentSpectrum(store_), SlotSpectrum(store_, other), sign);
+    const Spectrum result = Combine(Source(), SlotSpectrum(store_, other), sign);
     if (result.values.empty()) {
         messages_.showMessage(NothingShared, platform::MessageIcon::Information);
         return 0;
@@ -116,7 +116,8 @@ int CorrectionCommands::Combination(double sign) {
 }
 
 int CorrectionCommands::Smooth() {
-    SmoothModel model(store_.PointCount);
+    const Spectrum current = Source();
+    SmoothModel model(static_cast<int>(current.values.size()));
     dialogs_.showSmooth(model);
     if (!model.accepted()) {
         return 0;
@@ -125,7 +126,7 @@ int CorrectionCommands::Smooth() {
     if (model.order != 2) {
         step += " (order " + Bare(model.order) + ")";
     }
-    return AddSlot(corrections::Smooth(CurrentSpectrum(store_), model.width(), model.order),
+    return AddSlot(corrections::Smooth(current, model.width(), model.order),
                    SlotName(store_, store_.SpectrumCount) + ", " + step, ChainWith(step));
 }
 
@@ -184,6 +185,10 @@ int CorrectionCommands::AddSlot(const Spectrum& result, const std::string& label
         redraw_();
     }
     return slot;
+}
+
+Spectrum CorrectionCommands::Source() const {
+    return SlotSpectrum(store_, store_.SpectrumCount);
 }
 
 std::string CorrectionCommands::ChainWith(const std::string& step) const {

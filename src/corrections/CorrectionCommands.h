@@ -21,10 +21,10 @@ enum CorrectionEntry : int {
     AverageEntry = 6,
 };
 
-// The Corrections menu's commands. Each works on the current spectrum (an average on the slots
-// chosen), puts its result into a new slot labelled with what was done, and makes that slot the
-// current spectrum; the spectra it read stay as they were. Like Open, a 16th slot is taken only
-// after the question, and then starts again at slot 1.
+// The Corrections menu's commands. Each works on the current spectrum, slot SpectrumCount (an
+// average on the slots chosen), puts its result into a new slot labelled with what was done, and
+// makes that slot the current spectrum; the spectra it read stay as they were. Like Open, a 16th
+// slot is taken only after the question, and then starts again at slot 1.
 class CorrectionCommands {
   public:
     static constexpr const char* ClearQuestion = "Loading a new spectrum will clear the screen";
@@ -48,6 +48,10 @@ class CorrectionCommands {
     // Stores the result in the next slot, asking first when all 15 are used; returns the slot.
     int AddSlot(const Spectrum& result, const std::string& label, const std::string& chain,
                 const std::vector<double>& deviation = {});
+    // The current spectrum as its slot holds it: the file's own values, without the grid point
+    // an instrument file's 1-nm grid has past its last value, which reads 0 and would enter a
+    // baseline mean or a smoothing window.
+    Spectrum Source() const;
     std::string ChainWith(const std::string& step) const;
 
     store::SpectrumStore& store_;

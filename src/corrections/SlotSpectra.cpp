@@ -9,15 +9,6 @@
 
 namespace tavrelion::corrections {
 
-Spectrum CurrentSpectrum(const store::SpectrumStore& store) {
-    Spectrum spectrum;
-    for (int i = 1; i <= store.PointCount; ++i) {
-        spectrum.wavelengths.push_back(store.SpectrumWavelength(i));
-        spectrum.values.push_back(store.SpectrumValue(i));
-    }
-    return spectrum;
-}
-
 Spectrum SlotSpectrum(const store::SpectrumStore& store, int slot) {
     Spectrum spectrum;
     const int count = store.SlotRawCount(slot);

@@ -8,9 +8,6 @@
 
 namespace tavrelion::corrections {
 
-// The current spectrum, the input of the F&it menu and of every correction.
-Spectrum CurrentSpectrum(const store::SpectrumStore& store);
-
 // A slot's values at the whole wavelengths its points span: its own values where a point falls
 // on a whole wavelength, linear between its two neighbours elsewhere (a 2-nm file's odd
 // wavelengths).

@@ -125,9 +125,22 @@ TEST_F(CorrectionCommandsTest, TheChainAndTheFitReportLinesFollowEveryStep) {
               std::string::npos);
 }
 
+// A CD6 file's 1-nm grid ends one point past its last value, a point that reads 0: smoothing it
+// in would drag the spectrum's end towards 0.
+TEST_F(CorrectionCommandsTest, TheGridPointPastTheFilesLastValueIsLeftOut) {
+    store.PointCount = 77;
+    store.SpectrumWavelength(77) = 261;
+    store.SpectrumValue(77) = 0;
+    store.LastWavelength = 261;
+    dialogs.smooth = [](SmoothModel& model) { model.widthText = "5"; };
+    ASSERT_EQ(run(SmoothEntry), 3);
+    EXPECT_EQ(store.LastWavelength, 260);
+    EXPECT_NEAR(store.SpectrumValue(store.PointCount), Buffer(260) - 120, 1e-9);
+}
+
 TEST_F(CorrectionCommandsTest, ASixteenthSlotAsksAsOpenDoes) {
+    StoreCorrectedSpectrum(store, 15, Make(190, 200, Buffer), "LYSO.ASC", "");
     store.SpectrumCount = 15;
-    store.SlotLabel(15) = "15)LYSO.ASC";
     dialogs.multiply = [](MultiplyModel& model) { model.factorText = "2"; };
     EXPECT_EQ(run(MultiplicationEntry), 0);
     EXPECT_EQ(messages.texts(),
