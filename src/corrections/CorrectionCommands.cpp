@@ -7,14 +7,13 @@
 namespace tavrelion::corrections {
 namespace {
 
-// A number as the chain and the labels write it: the general form without its leading blank.
-std::string Bare(double value) {
-    std::string text = store::GeneralForm(value);
-    return text.front() == ' ' ? text.substr(1) : text;
+std::string Trimmed(const std::string& label) {
+    return !label.empty() && label.front() == ' ' ? label.substr(1) : label;
 }
 
-std::string Trimmed(const std::string& label) {
-    return label.front() == ' ' ? label.substr(1) : label;
+// A number as the chain and the labels write it: the general form without its leading blank.
+std::string Bare(double value) {
+    return Trimmed(store::GeneralForm(value));
 }
 
 }  // namespace
