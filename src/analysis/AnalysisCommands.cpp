@@ -10,6 +10,8 @@
 #include "analysis/ReferenceChoiceModel.h"
 #include "analysis/SelconSettingsModel.h"
 #include "analysis/VarselecList.h"
+#include "corrections/CorrectionReports.h"
+#include "corrections/SlotSpectra.h"
 #include "drivers/ContinInput.h"
 #include "drivers/K2dInput.h"
 #include "drivers/ProgramFiles.h"
@@ -141,6 +143,7 @@ void AnalysisCommands::AnalysisMenuClick(int index) {
     failureReason_.clear();
     // Results land beside the spectrum the command started on, whatever is loaded meanwhile.
     spectrumFile_ = c_.store.SpectrumFileName;
+    corrections_ = corrections::CurrentCorrectionChain(c_.store);
     summary_ = workFile(SummaryWorkFile).string();
     try {
         runEntry(index);
@@ -214,6 +217,7 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     try {
         const std::string copy = resultName(".FIT");
         drivers::CopyProgramOutput(report, copy);
+        corrections::StateCorrections(copy, corrections_);
         addResult(copy);
         shown = copy;
     } catch (const store::ExplainedError& failure) {
@@ -221,7 +225,10 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     }
     if (allMethods) {
         c_.store.ResultFilePath = report;
-        Skippable([&] { StartSummary(summary_, report); });
+        Skippable([&] {
+            StartSummary(summary_, report);
+            corrections::StateCorrections(summary_, corrections_);
+        });
     } else {
         show(shown, ResultWindowKind::AnalysisResults);
     }
@@ -316,6 +323,8 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
     WriteInputs(workFolder(), [&] { drivers::WriteVarselecInput(c_.store, choice, workFolder()); });
     runProgram("varslc1.exe", {"CON"}, "COMB2.OP");
     const std::string result = publish("COMB2.OP", ".OUT");
+    // Before the first solution line, where the analysis of the solutions does not read.
+    Skippable([&] { corrections::StateCorrections(result, corrections_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
@@ -407,11 +416,14 @@ std::string AnalysisCommands::publish(const char* output, const char* extension)
 
 void AnalysisCommands::finish(bool allMethods, const std::string& result,
                               std::string (*summaryLine)(const fs::path&)) {
+    if (allMethods) {
+        Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
+    }
+    // Only once the summary has its values: a file name in the chain must not pass for one.
+    Skippable([&] { corrections::StateCorrections(result, corrections_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
-        return;
     }
-    Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
 }
 
 void AnalysisCommands::show(const std::string& path, ResultWindowKind window) {

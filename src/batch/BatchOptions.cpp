@@ -127,6 +127,14 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.jobs = Whole(argument, value, 1, 64);
         } else if (argument == "--timeout") {
             options.timeoutSeconds = Whole(argument, value, 1, 86400);
+        } else if (argument == "--baseline") {
+            options.baseline = value;
+        } else if (argument == "--multiply") {
+            options.multiply = value;
+        } else if (argument == "--subtract") {
+            options.subtract = value;
+        } else if (argument == "--smooth") {
+            options.smooth = value;
         } else {
             throw std::invalid_argument("unknown option " + argument);
         }
@@ -175,6 +183,13 @@ Options (defaults in brackets):
                            [the number of processor cores]
   --timeout SECONDS        an analysis program still running after this time is stopped and
                            its file fails [60]
+  --baseline C|FROM-TO     subtract a constant C, or the mean over FROM-TO nm (e.g. 250-260)
+  --multiply F             multiply every value by F (e.g. a corrected concentration's ratio)
+  --subtract FILE          subtract the spectrum FILE (e.g. the buffer) on the shared
+                           wavelengths
+  --smooth NM              Savitzky-Golay smoothing with a window of NM nm, order 2
+                           The corrections run in this order before the methods; the reports
+                           state them as the Corrections menu's do.
   --help                   this text
 )";
 }

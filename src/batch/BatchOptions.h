@@ -23,8 +23,17 @@ struct BatchOptions {
     std::optional<int> contentMax;
     int jobs = 0;             // files analysed side by side; 0: one per processor core
     int timeoutSeconds = 60;  // longest run of one analysis program
+    // Corrections applied before the methods, in this order; texts as the dialogs take them.
+    std::string baseline;  // a constant, or a range FROM-TO in nm whose mean is subtracted
+    std::string multiply;
+    std::string subtract;  // a spectrum file, e.g. the buffer's
+    std::string smooth;    // Savitzky-Golay window in nm
     std::vector<std::string> files;
     bool help = false;
+
+    bool corrects() const {
+        return !baseline.empty() || !multiply.empty() || !subtract.empty() || !smooth.empty();
+    }
 };
 
 // Reads the arguments (without the program name). A mistake gives std::invalid_argument with a

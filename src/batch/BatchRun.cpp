@@ -12,6 +12,7 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "batch/BatchAnswers.h"
+#include "batch/BatchCorrections.h"
 #include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
@@ -185,6 +186,11 @@ class BatchJobs {
         answers.setFileName(PrintablePath(file));
         if (!Load(state, file, answers)) {
             answers.showMessage("not loaded", platform::MessageIcon::Information);
+            report.failed = true;
+            return;
+        }
+        if (!ApplyBatchCorrections(state.store, options_, answers)) {
+            answers.showMessage("not corrected", platform::MessageIcon::Information);
             report.failed = true;
             return;
         }

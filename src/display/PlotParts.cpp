@@ -144,8 +144,29 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
                              XOfWavelength(store, state, lambda + store.SlotStep(s)),
                              y(store.SlotValue(j + 1, s)), colour);
         }
+        DrawDeviationBand(surface, store, state, s);
     }
     surface.ClearClip();
+}
+
+// An averaged slot's standard deviation, dotted above and below its curve.
+void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& store,
+                       const PlotState& state, int slot) {
+    const auto y = [&state](double value) { return state.ZeroLineY - state.YScale * value; };
+    const int points = std::min<int>(store.SlotDeviationCount(slot), store::MaxPoints);
+    surface.DrawStyle = Dotted;
+    for (int j = 1; j < points; ++j) {
+        const double lambda = store.SlotFirstWavelength(slot) + (j - 1) * store.SlotStep(slot);
+        for (double side : {-1.0, 1.0}) {
+            surface.DrawLine(
+                XOfWavelength(store, state, lambda),
+                y(store.SlotValue(j, slot) + side * store.SlotDeviation(j, slot)),
+                XOfWavelength(store, state, lambda + store.SlotStep(slot)),
+                y(store.SlotValue(j + 1, slot) + side * store.SlotDeviation(j + 1, slot)),
+                store.SlotColor(slot));
+        }
+    }
+    surface.DrawStyle = Solid;
 }
 
 void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height) {

@@ -52,6 +52,11 @@ void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, doubl
 void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
                 bool resetMinSlotStep, double width, double height, bool forPaper = false);
 
+// The dotted band of one standard deviation around an averaged slot's curve; nothing for a slot
+// without one.
+void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& store,
+                       const PlotState& state, int slot);
+
 // The value ticks on the frame's left edge, labelled in the left margin 60 twips above their
 // ticks, between height / 10 and 19 x height / 20; 0 is labelled by both the upward and the
 // downward pass.

@@ -2,13 +2,10 @@
 
 namespace tavrelion::mainwindow {
 
-void CommandStates::spectrumStored(spectrumio::CorrectionsMenu change) {
-    newSet = print = copyToClipboard = saveImage = hideCursor = fitMenu = true;
-    if (change == spectrumio::CorrectionsMenu::Enable) {
-        corrections = true;
-    } else if (change == spectrumio::CorrectionsMenu::Disable) {
-        corrections = false;
-    }
+// Every kind of spectrum file can be corrected, so the Corrections menu follows any stored
+// spectrum whatever its reader proposes.
+void CommandStates::spectrumStored(spectrumio::CorrectionsMenu /*readerProposal*/) {
+    newSet = print = copyToClipboard = saveImage = hideCursor = fitMenu = corrections = true;
 }
 
 void CommandStates::disableSpectrumCommands() {

@@ -13,7 +13,7 @@ struct CommandStates {
     bool saveImage = false;
     bool hideCursor = false;
     bool fitMenu = false;
-    bool corrections = false;    // the Corrections menu, which is never shown
+    bool corrections = false;
     bool leastSquareFit = true;  // off for the run when the basis sets could not be read
 
     void spectrumStored(spectrumio::CorrectionsMenu change);

@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "analysis/QtAnalysisDialogs.h"
+#include "corrections/CorrectionCommands.h"
+#include "corrections/QtCorrectionDialogs.h"
 #include "display/Colours.h"
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
@@ -36,7 +38,9 @@ MainWindow::MainWindow(ProgramState& state, MainWindowServices services, QWidget
       services_(services),
       commands_(state, *this, {services.messages, services.fileDialogs, services.dialogs}),
       plot_(new display::PlotWidget(*state.store, state.plot)),
-      ownAnalysisDialogs_(std::make_unique<analysis::QtAnalysisDialogs>(this)) {
+      ownAnalysisDialogs_(std::make_unique<analysis::QtAnalysisDialogs>(this)),
+      ownCorrectionDialogs_(std::make_unique<corrections::QtCorrectionDialogs>(this)),
+      correctionDialogs_(ownCorrectionDialogs_.get()) {
     setObjectName("frmeditor");
     useAnalysisDialogs(*ownAnalysisDialogs_);
     services_.resultWindows.setAnalyzeHandler([this] { analysis_->VarselecAnalysis(); });
@@ -111,6 +115,12 @@ void MainWindow::useAnalysisDialogs(analysis::AnalysisDialogs& dialogs) {
     analysis_ = std::make_unique<analysis::AnalysisCommands>(analysis::AnalysisContext{
         *state_.store, *state_.referenceSets, *state_.fitResults, state_.ResidueCount,
         state_.analysis, services_.messages, *analysisDialogs_, *this});
+}
+
+void MainWindow::correct(int entry) {
+    corrections::CorrectionCommands commands(*state_.store, services_.messages, *correctionDialogs_,
+                                             [this] { redrawPlot(); });
+    commands.Run(entry);
 }
 
 // A program that runs longer than a second gets a window with Cancel over this one.

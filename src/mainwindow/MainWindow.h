@@ -8,6 +8,7 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "analysis/AnalysisHost.h"
+#include "corrections/CorrectionModels.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ProgramState.h"
 
@@ -49,6 +50,10 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     // The dialogs of the analysis commands; the window shows its own unless given others.
     void useAnalysisDialogs(analysis::AnalysisDialogs& dialogs);
     analysis::AnalysisCommands& analysisCommands() { return *analysis_; }
+    // The dialogs of the Corrections menu; the window shows its own unless given others.
+    void useCorrectionDialogs(corrections::CorrectionDialogs& dialogs) {
+        correctionDialogs_ = &dialogs;
+    }
 
     void printVector(int printSize);
     void printBitmap();
@@ -78,6 +83,8 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void buildFileMenu();
     void buildSettingsMenu();
     void buildFitMenu();
+    void buildCorrectionsMenu();
+    void correct(int entry);
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QKeySequence& shortcut = {});
     void syncRecentEntries();
@@ -95,6 +102,8 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     std::unique_ptr<analysis::AnalysisDialogs> ownAnalysisDialogs_;
     analysis::AnalysisDialogs* analysisDialogs_;
     std::unique_ptr<analysis::AnalysisCommands> analysis_;
+    std::unique_ptr<corrections::CorrectionDialogs> ownCorrectionDialogs_;
+    corrections::CorrectionDialogs* correctionDialogs_;
     bool analysisRunning_ = false;
     QMenu* fileMenu_ = nullptr;
     QMenu* coloursMenu_ = nullptr;

@@ -36,14 +36,7 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildSettingsMenu();
     buildFitMenu();
-    correctionsMenu_ = menuBar()->addMenu("&Corrections");
-    correctionsMenu_->setObjectName("correction");
-    const char* corrections[] = {"&Baseline", "&Multiplication", "Spectrum &substraction",
-                                 "Spectrum &addition", "Smo&oth"};
-    for (int k = 1; k <= 5; ++k) {
-        addItem(correctionsMenu_, QString("baseline%1").arg(k), corrections[k - 1]);
-    }
-    correctionsMenu_->menuAction()->setVisible(false);  // never shown
+    buildCorrectionsMenu();
     QAction* help = menuBar()->addAction("&Help");
     help->setObjectName("Help");
     connect(help, &QAction::triggered, this,
@@ -148,6 +141,17 @@ void MainWindow::buildFitMenu() {
     }
 }
 
+void MainWindow::buildCorrectionsMenu() {
+    correctionsMenu_ = menuBar()->addMenu("&Corrections");
+    correctionsMenu_->setObjectName("correction");
+    const char* corrections[] = {"&Baseline",          "&Multiplication", "Spectrum &substraction",
+                                 "Spectrum &addition", "Smo&oth",         "A&verage"};
+    for (int k = 1; k <= 6; ++k) {
+        connect(addItem(correctionsMenu_, QString("baseline%1").arg(k), corrections[k - 1]),
+                &QAction::triggered, this, [this, k] { correct(k); });
+    }
+}
+
 void MainWindow::commandsChanged() {
     const CommandStates& states = state_.commands;
     action("mnufileitem0")->setEnabled(states.newSet);
@@ -157,7 +161,8 @@ void MainWindow::commandsChanged() {
     action("mnusettingsitem2")->setEnabled(states.hideCursor);
     fitMenu_->menuAction()->setEnabled(states.fitMenu && !analysisRunning_);
     action("graphic1")->setEnabled(states.leastSquareFit);
-    correctionsMenu_->menuAction()->setEnabled(states.corrections);
+    // A correction replaces the current spectrum, which a running analysis still reads.
+    correctionsMenu_->menuAction()->setEnabled(states.corrections && !analysisRunning_);
     syncRecentEntries();
 }
 

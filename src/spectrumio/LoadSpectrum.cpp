@@ -68,6 +68,8 @@ bool LoadSpectrum(store::SpectrumStore& store, int slot, LoadServices& services)
         --store.SpectrumCount;
         return false;
     }
+    store.SlotCorrectionChain(slot).clear();  // a spectrum as read carries no correction
+    store.SlotDeviationCount(slot) = 0;
     return true;
 }
 

@@ -76,6 +76,13 @@ struct SpectrumStore {
     Int16 DialogAccepted = 0;
     double BaselineCorrection = 0.0;
     double MultiplyFactor = 0.0;
+    // What the Corrections menu did to each slot's values, e.g. "baseline -120 (250-260 nm);
+    // x 1.05"; empty for a spectrum as loaded. The current spectrum is slot SpectrumCount.
+    CheckedArray<std::string, MaxSlots> SlotCorrectionChain;
+    // The standard deviation of an averaged slot at each of its values; SlotDeviationCount is 0
+    // for every other slot.
+    CheckedMatrix<double, MaxPoints, MaxSlots> SlotDeviation;
+    CheckedArray<Int16, MaxSlots> SlotDeviationCount;
 
     // Start-up tables kept here for other subsystems
     CheckedArray<std::string, StructureLabelCount> StructureLabel;

@@ -175,6 +175,31 @@ TEST_F(BatchRunTest, EachMethodAndItsAnswers) {
               std::string::npos);
 }
 
+TEST_F(BatchRunTest, CorrectionsRunBeforeTheMethodsAndTheReportsStateThem) {
+    fs::copy_file(SourceFolder / "samples" / "LYSO.TVR", data_.path() / "LYSO.TVR");
+    ASSERT_EQ(run({"--baseline", "230-240", "--multiply", "1.05", "--subtract", file("LYSO.TVR"),
+                   "--smooth", "5", file("LYSO.ASC")}),
+              0)
+        << err_.str();
+    const std::string chain =
+        "Corrections: baseline -3872.7 (230-240 nm); x 1.05; minus "
+        "1)LYSO.TVR; smoothed 5 nm\r\n";
+    const std::string fit = testing_support::ReadBytes(file("LYSO.FIT"));
+    EXPECT_EQ(fit.substr(0, chain.size()), chain);
+    EXPECT_NE(fit.find("\r\nCorrection of data for baseline -3872.7 \r\n"
+                       "Your spectrum data are multiplied by  1.05 \r\n"),
+              std::string::npos);
+    const std::string summary = testing_support::ReadBytes(file("LYSO.SUM"));
+    EXPECT_EQ(
+        summary.substr(0, chain.size() + 74),
+        chain + "                          HELIX  BETA  TURN   PP2    OTHERS  F-Sum CDRMS\r\n");
+    EXPECT_EQ(testing_support::ReadBytes(file("LYSO.K2D")).substr(0, chain.size()), chain);
+
+    EXPECT_EQ(run({"--multiply", "0", file("LYSO.ASC")}), 1);
+    EXPECT_NE(err_.str().find("--multiply: The factor must be a number other than 0."),
+              std::string::npos);
+}
+
 TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
     // Delta epsilon needs neither the cell width nor the concentration.
     EXPECT_EQ(run({"--method", "k2d", file("HSA_DE.ASC")}), 0) << err_.str();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <filesystem>
 
 #include "analysis/AnalysisTestFiles.h"
@@ -74,7 +75,8 @@ TEST_F(MainWindowTest, MenusStartWithOnlyOpenQuitAndAboutUsable) {
     EXPECT_FALSE(window.action("mnufileitem4")->isEnabled());
     EXPECT_FALSE(window.action("mnusettingsitem2")->isEnabled());
     EXPECT_FALSE(window.findChild<QMenu*>("fit")->menuAction()->isEnabled());
-    EXPECT_FALSE(window.findChild<QMenu*>("correction")->menuAction()->isVisible());
+    EXPECT_TRUE(window.findChild<QMenu*>("correction")->menuAction()->isVisible());
+    EXPECT_FALSE(window.findChild<QMenu*>("correction")->menuAction()->isEnabled());
     EXPECT_FALSE(window.action("mnuFileArray0")->isVisible());
 }
 
@@ -126,6 +128,37 @@ TEST_F(MainWindowTest, WhiteBackgroundTurnsWhiteTextBlackAndNewSetEmptiesTheColo
     desktop.colours = {QColor(0x12, 0x34, 0x56)};
     window.action("custocolor1")->trigger();
     EXPECT_EQ(state.store->SlotColor(1), 0x00563412u);
+}
+
+// Chooses every listed spectrum and keeps the other dialogs' proposals.
+struct ChooseAllDialogs : corrections::CorrectionDialogs {
+    void showBaseline(corrections::BaselineModel& model) override { model.ok(); }
+    void showMultiply(corrections::MultiplyModel& model) override { model.ok(); }
+    void showSmooth(corrections::SmoothModel& model) override { model.ok(); }
+    void showSlotChoice(corrections::SlotChoiceModel& model) override {
+        for (int row = 0; row < static_cast<int>(model.labels().size()); ++row) {
+            model.chosenRows.push_back(row);
+        }
+        model.ok();
+    }
+};
+
+TEST_F(MainWindowTest, CorrectionsFollowFitAndAddTheCurrentSpectrum) {
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_GE(menus.size(), 5);
+    EXPECT_EQ(menus[2]->text(), "F&it");
+    EXPECT_EQ(menus[3]->text(), "&Corrections");
+    ChooseAllDialogs chooser;
+    window.useCorrectionDialogs(chooser);
+    open("CYTC.JCD");
+    EXPECT_TRUE(window.findChild<QMenu*>("correction")->menuAction()->isEnabled());
+    open("LYSO.TVR");
+    window.action("baseline5")->trigger();
+    window.action("baseline6")->trigger();
+    EXPECT_EQ(state.store->SlotLabel(3), " 3)LYSO.TVR, smoothed 5 nm");
+    EXPECT_EQ(state.store->SlotLabel(4), " 4)mean of 1, 2, 3");
+    EXPECT_EQ(state.store->CurrentSlot, 4);
+    EXPECT_EQ(state.store->SlotLabel(2), " 2)LYSO.TVR");
 }
 
 TEST_F(MainWindowTest, SixteenthOpenAsksAndNewSetStartsAgainAtSlotOne) {
