@@ -5,6 +5,7 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "batch/BatchAnswers.h"
+#include "batch/BatchConvert.h"
 #include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
@@ -49,7 +50,7 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
     store.BaselineCorrection = 0;
     store.MultiplyFactor = 1;
     store.SpectrumFileName = file;
-    spectrumio::LoadServices load{answers, answers, answers};
+    spectrumio::LoadServices load{answers, answers, answers, &answers.conversion()};
     try {
         if (!spectrumio::LoadSpectrum(store, 1, load)) {
             return false;
@@ -127,6 +128,13 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
             services.err << file << ": not loaded\n";
             ++failures;
             continue;
+        }
+        if (options.convertTo) {
+            failures +=
+                ConvertLoaded(state.store, *options.convertTo, answers, services.out) ? 0 : 1;
+            if (!options.methodGiven) {
+                continue;
+            }
         }
         const std::vector<std::string> files = Analyse(state, options, commands);
         for (const std::string& produced : files) {

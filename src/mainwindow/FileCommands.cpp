@@ -1,8 +1,12 @@
 #include "mainwindow/FileCommands.h"
 
+#include <filesystem>
+
 #include "display/Cursor.h"
 #include "platform/ProgramName.h"
+#include "spectrumio/ColumnText.h"
 #include "spectrumio/LoadSpectrum.h"
+#include "spectrumio/SpectrumWriter.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
 
@@ -56,7 +60,7 @@ std::string FileCommands::SlotLabelFor(int slot) const {
 }
 
 bool FileCommands::Load() {
-    spectrumio::LoadServices load{services_.messages, services_.dialogs, *this};
+    spectrumio::LoadServices load{services_.messages, services_.dialogs, *this, &state_.conversion};
     return spectrumio::LoadSpectrum(*state_.store, state_.store->SpectrumCount, load);
 }
 
@@ -125,6 +129,55 @@ void FileCommands::spectrumStored(spectrumio::CorrectionsMenu corrections) {
     state_.commands.spectrumStored(corrections);
     state_.recentFiles.add(state_.store->SpectrumFileName);
     view_.commandsChanged();
+}
+
+std::optional<std::string> FileCommands::ChooseSpectrumTarget(const char* title, const char* filter,
+                                                              const char* extension) {
+    const store::SpectrumStore& store = *state_.store;
+    if (store.SpectrumLoaded == 0 || store.PointCount < 1) {
+        return std::nullopt;
+    }
+    std::filesystem::path proposed(store.SpectrumFileName);
+    proposed.replace_extension(extension);
+    return services_.fileDialogs.chooseFileToSave(
+        {title, proposed.string(), platform::ParseFilterList(filter), 1, true});
+}
+
+void FileCommands::SaveSpectrumAsTvr() {
+    const auto target = ChooseSpectrumTarget(SaveTvrTitle, SaveTvrFilter, ".TVR");
+    if (!target) {
+        return;
+    }
+    try {
+        spectrumio::WriteSpectrumTvr(*state_.store, *target,
+                                     spectrumio::DefaultTvrTitle(*state_.store));
+    } catch (const store::BasicError&) {
+        services_.messages.showMessage("Cannot write " + *target, platform::MessageIcon::Critical);
+    }
+}
+
+void FileCommands::ExportSpectrumAsCsv() {
+    const auto target = ChooseSpectrumTarget(ExportCsvTitle, ExportCsvFilter, ".csv");
+    if (!target) {
+        return;
+    }
+    try {
+        spectrumio::WriteSpectrumCsv(*state_.store, *target);
+    } catch (const store::BasicError&) {
+        services_.messages.showMessage("Cannot write " + *target, platform::MessageIcon::Critical);
+    }
+}
+
+void FileCommands::SetHtCutOff() {
+    const auto& current = state_.conversion.htMax;
+    const std::string typed =
+        services_.messages.askText(HtPrompt, current ? store::ExactForm(*current) : std::string());
+    const auto number = spectrumio::CellNumber(typed, ' ');
+    if (spectrumio::Trimmed(typed).empty()) {
+        state_.conversion.htMax.reset();
+    } else if (number) {
+        state_.conversion.htMax = *number;
+    }
 }
 
 }  // namespace tavrelion::mainwindow

@@ -25,7 +25,7 @@ ReadOutcome ReadByExtension(store::SpectrumStore& store, int slot, LoadServices&
     if (extension == "TVR") {
         return ReadTvr(store, slot, services, progress);
     }
-    return ReadOutcome::ReachedCommonEnding;
+    return ReadColumnFile(store, slot, services, progress);
 }
 
 void ReportReadError(const store::SpectrumStore& store, const LoadProgress& progress,

@@ -91,7 +91,10 @@ TEST(BatchOptions, MistakesNameTheOption) {
     EXPECT_NE(mistake({"--varselec-proteins", "0-40", "A"}).find("--varselec-proteins"),
               std::string::npos);
     EXPECT_EQ(mistake({"A", "--residues"}), "--residues needs a value");
-    EXPECT_NE(mistake({"--cell-width", "1", "A"}).find("go together"), std::string::npos);
+    EXPECT_NE(mistake({"--concentration", "1", "--mg-per-ml", "1", "A"}).find("not both"),
+              std::string::npos);
+    EXPECT_NE(mistake({"--unit", "molar-ish", "A"}).find("--unit"), std::string::npos);
+    EXPECT_NE(mistake({"--convert-to", "xls", "A"}).find("tvr or csv"), std::string::npos);
     EXPECT_EQ(mistake({"--frobnicate", "1", "A"}), "unknown option --frobnicate");
 }
 

@@ -97,7 +97,10 @@ TEST_F(FileCommandsTest, OpeningThreeSamplesFillsThreeSlots) {
     EXPECT_FALSE(state.commands.corrections);  // the JCD file came last
     ASSERT_EQ(files.openRequests.size(), 3u);
     EXPECT_EQ(files.openRequests[0].title, "Choose a CD spectrum file");
-    EXPECT_EQ(files.openRequests[0].filters.size(), 2u);
+    // Every kind the program reads, each on its own and all together, and all files.
+    ASSERT_EQ(files.openRequests[0].filters.size(), 10u);
+    EXPECT_EQ(files.openRequests[0].filters[0].description, "All spectrum files");
+    EXPECT_EQ(files.openRequests[0].filters[9].patterns, "*");
 }
 
 TEST_F(FileCommandsTest, SameFileTwiceUsesTwoSlotsAndOneRecentEntry) {

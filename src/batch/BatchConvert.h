@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "platform/MessageService.h"
+#include "store/SpectrumStore.h"
+
+namespace tavrelion::batch {
+
+// Writes the loaded spectrum beside its file as format ("tvr": NAME.TVR, "csv": NAME.csv) and
+// prints the path on out; a failure is told through messages. Returns whether it was written.
+bool ConvertLoaded(const store::SpectrumStore& store, const std::string& format,
+                   platform::MessageService& messages, std::ostream& out);
+
+}  // namespace tavrelion::batch
