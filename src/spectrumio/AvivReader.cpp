@@ -11,7 +11,8 @@ bool IsMarker(const std::string& line) {
     return Trimmed(line).starts_with("$");
 }
 
-std::size_t ColumnOf(const std::vector<std::string>& names, const char* name, std::size_t line) {
+std::size_t ColumnOf(const std::vector<std::string_view>& names, const char* name,
+                     std::size_t line) {
     const auto at = std::find(names.begin(), names.end(), name);
     if (at == names.end()) {
         throw ColumnFileProblem(static_cast<int>(line) + 1,
@@ -50,7 +51,7 @@ ColumnSpectrum ReadAvivText(std::string_view text) {
         if (headerLine >= lines.size()) {
             throw ColumnFileProblem(static_cast<int>(i) + 1, "the scan has no column names");
         }
-        const std::vector<std::string> names = SplitCells(lines[headerLine], ' ');
+        const std::vector<std::string_view> names = SplitCells(lines[headerLine], ' ');
         const std::size_t x = ColumnOf(names, "X", headerLine);
         const std::size_t cd = ColumnOf(names, "CD_Signal", headerLine);
         const auto dynode = std::find(names.begin(), names.end(), "CD_Dynode");

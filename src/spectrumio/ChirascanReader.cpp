@@ -9,7 +9,7 @@ namespace {
 
 // A property line holds one name and nothing else but empty cells: "CircularDichroism,,,".
 std::string PropertyName(const std::string& line) {
-    std::vector<std::string> cells = SplitCells(line, ',');
+    std::vector<std::string_view> cells = SplitCells(line, ',');
     while (!cells.empty() && cells.back().empty()) {
         cells.pop_back();
     }
@@ -17,13 +17,13 @@ std::string PropertyName(const std::string& line) {
         CellNumber(cells[0], ',')) {
         return "";
     }
-    return cells[0];
+    return std::string(cells[0]);
 }
 
 // The wavelength of a data row, if the line is one: a number in the first cell.
-bool IsDataRow(const std::string& line) {
-    const std::vector<std::string> cells = SplitCells(line, ',');
-    return cells.size() >= 2 && CellNumber(cells[0], ',').has_value();
+bool IsDataRow(std::string_view line) {
+    const std::size_t comma = line.find(',');
+    return comma != std::string_view::npos && CellNumber(line.substr(0, comma), ',').has_value();
 }
 
 struct Block {
@@ -52,7 +52,8 @@ Block ReadBlock(const std::vector<std::string>& lines, std::size_t& i) {
 double PathlengthCm(const std::string& line) {
     const std::string text = store::UpperCase(line);
     const std::size_t colon = text.find(':');
-    const std::vector<std::string> words = SplitCells(text.substr(colon + 1), ' ');
+    const std::string value = text.substr(colon + 1);
+    const std::vector<std::string_view> words = SplitCells(value, ' ');
     const auto number = words.empty() ? std::nullopt : CellNumber(words[0], ' ');
     if (!number) {
         return 0.0;

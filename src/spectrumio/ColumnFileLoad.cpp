@@ -110,8 +110,8 @@ ReadOutcome ReadColumnFile(store::SpectrumStore& store, int slot, LoadServices& 
     } catch (const ColumnFileProblem& problem) {
         const std::string where =
             problem.line() > 0 ? ", line " + std::to_string(problem.line()) : std::string();
-        return refuse(name + where + ": " + problem.what() + " (read as a " +
-                      std::string(ColumnKindTitle(*kind)) + " file).");
+        return refuse(name + where + ": " + problem.what() + " (read as " +
+                      std::string(ColumnKindTitle(*kind)) + ").");
     }
 
     const std::optional<CdUnit> unit = choices.unit ? choices.unit : spectrum.unit;

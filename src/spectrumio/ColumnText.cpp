@@ -1,5 +1,8 @@
 #include "spectrumio/ColumnText.h"
 
+#include <cctype>
+#include <charconv>
+
 #include "spectrumio/ColumnSpectrum.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
@@ -34,16 +37,21 @@ char SeparatorOf(std::string_view line) {
     return ' ';
 }
 
-std::string Trimmed(std::string_view text) {
+std::string_view TrimmedView(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
-        return "";
+        return {};
     }
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string> SplitCells(std::string_view line, char separator) {
-    std::vector<std::string> cells;
+std::string Trimmed(std::string_view text) {
+    return std::string(TrimmedView(text));
+}
+
+std::vector<std::string_view> SplitCells(std::string_view line, char separator) {
+    std::vector<std::string_view> cells;
+    cells.reserve(8);
     if (separator == ' ') {
         std::size_t i = 0;
         while (i < line.size()) {
@@ -52,7 +60,7 @@ std::vector<std::string> SplitCells(std::string_view line, char separator) {
                 break;
             }
             const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
-            cells.emplace_back(line.substr(start, end - start));
+            cells.push_back(line.substr(start, end - start));
             i = end;
         }
         return cells;
@@ -60,7 +68,7 @@ std::vector<std::string> SplitCells(std::string_view line, char separator) {
     std::size_t start = 0;
     while (true) {
         const std::size_t end = line.find(separator, start);
-        cells.push_back(Trimmed(line.substr(start, end - start)));
+        cells.push_back(TrimmedView(line.substr(start, end - start)));
         if (end == std::string_view::npos) {
             return cells;
         }
@@ -68,8 +76,28 @@ std::vector<std::string> SplitCells(std::string_view line, char separator) {
     }
 }
 
+// Most cells are plain decimals: read them at once, and leave signs, decimal commas, exponent
+// letters D and anything odd to the general rule.
+std::optional<double> PlainDecimal(std::string_view cell) {
+    const std::size_t digit = cell.starts_with('-') ? 1 : 0;
+    if (cell.size() <= digit ||
+        !(std::isdigit(static_cast<unsigned char>(cell[digit])) || cell[digit] == '.')) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    if (error != std::errc() || end != cell.data() + cell.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<double> CellNumber(std::string_view cell, char separator) {
-    std::string text = Trimmed(cell);
+    const std::string_view view = TrimmedView(cell);
+    if (const auto plain = PlainDecimal(view)) {
+        return plain;
+    }
+    std::string text(view);
     if (separator != ',') {
         text = store::ReplaceChar(text, ',', '.');
     }
@@ -86,7 +114,7 @@ std::optional<double> CellNumber(std::string_view cell, char separator) {
 
 bool StartsWithNumbers(std::string_view line, std::size_t count) {
     const char separator = SeparatorOf(line);
-    const std::vector<std::string> cells = SplitCells(line, separator);
+    const std::vector<std::string_view> cells = SplitCells(line, separator);
     if (cells.size() < count) {
         return false;
     }
@@ -117,7 +145,7 @@ std::vector<double> NumberRow(const std::string& line, std::size_t index, char s
         throw ColumnFileProblem(lineNumber, "mixed separators: " + SeparatorName(own) + " here, " +
                                                 SeparatorName(separator) + " in the rows before");
     }
-    std::vector<std::string> cells = SplitCells(line, separator);
+    std::vector<std::string_view> cells = SplitCells(line, separator);
     while (!cells.empty() && cells.back().empty()) {
         cells.pop_back();  // trailing separators
     }
@@ -125,7 +153,7 @@ std::vector<double> NumberRow(const std::string& line, std::size_t index, char s
     for (const auto& cell : cells) {
         const auto number = CellNumber(cell, separator);
         if (!number) {
-            throw ColumnFileProblem(lineNumber, "\"" + cell + "\" is not a number");
+            throw ColumnFileProblem(lineNumber, "\"" + std::string(cell) + "\" is not a number");
         }
         numbers.push_back(*number);
     }

@@ -16,8 +16,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 // runs of blanks.
 char SeparatorOf(std::string_view line);
 
-// The cells of line between separators, trimmed of blanks; ' ' splits at runs of blanks.
-std::vector<std::string> SplitCells(std::string_view line, char separator);
+// The cells of line between separators, trimmed of blanks; ' ' splits at runs of blanks. The
+// cells look into line, which must outlive them.
+std::vector<std::string_view> SplitCells(std::string_view line, char separator);
 
 // The cell as a number, or nothing when it is anything else. With a separator other than ','
 // a comma is the decimal comma.
@@ -28,6 +29,7 @@ bool StartsWithNumbers(std::string_view line, std::size_t count);
 
 // A line's text without blanks at either end.
 std::string Trimmed(std::string_view text);
+std::string_view TrimmedView(std::string_view text);
 
 // The name of a separator for messages: "tab", "\";\"" ...
 std::string SeparatorName(char separator);

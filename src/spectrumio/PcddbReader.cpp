@@ -11,7 +11,7 @@ bool Has(const std::string& text, const char* part) {
 
 // PCDDB headers are typed by hand and values are sometimes in the wrong field: a value is used
 // only when it reads as a number above 0.
-void TakeHeaderValue(const std::string& key, const std::string& value, ColumnSpectrum& spectrum) {
+void TakeHeaderValue(std::string_view key, std::string_view value, ColumnSpectrum& spectrum) {
     const std::string upper = store::UpperCase(key);
     const auto number = CellNumber(value, '\t');
     if (!number || *number <= 0) {
@@ -54,7 +54,7 @@ ColumnSpectrum ReadPcddbGenericText(std::string_view text) {
     spectrum.kind = "PCDDB .gen";
     std::size_t i = 1;
     for (; i < lines.size(); ++i) {
-        const std::vector<std::string> cells = SplitCells(lines[i], '\t');
+        const std::vector<std::string_view> cells = SplitCells(lines[i], '\t');
         if (cells.size() >= 2 && CellNumber(cells[0], '\t') && CellNumber(cells[1], '\t')) {
             break;  // the first data row
         }

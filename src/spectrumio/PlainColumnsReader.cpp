@@ -5,7 +5,7 @@
 namespace tavrelion::spectrumio {
 namespace {
 
-bool NamesHt(const std::string& name) {
+bool NamesHt(std::string_view name) {
     const std::string upper = store::UpperCase(name);
     return upper.starts_with("HT") || upper.starts_with("HV") ||
            upper.find("VOLT") != std::string::npos || upper.find("DYNODE") != std::string::npos;
@@ -33,9 +33,9 @@ ColumnSpectrum ReadPlainColumnsText(std::string_view text) {
     }
     const NumberRows rows = ReadNumberRows(
         lines, i, 2, [](const std::string& line) { return Trimmed(line).starts_with("#"); });
-    const std::vector<std::string> columns = SplitCells(names, SeparatorOf(lines[i]));
+    const std::vector<std::string_view> columns = SplitCells(names, SeparatorOf(lines[i]));
     if (columns.size() >= 2) {
-        spectrum.unitLabel = columns[1];
+        spectrum.unitLabel = std::string(columns[1]);
         spectrum.unit = CdUnitFromLabel(columns[1]);
     }
     const bool hasHt = columns.size() >= 3 && NamesHt(columns[2]);
