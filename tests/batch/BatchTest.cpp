@@ -107,7 +107,8 @@ class BatchRunTest : public ::testing::Test {
         }
         program_.write("s.ori", BasisFile());
         fs::copy_file(SourceFolder / "data" / "DATA.CD", program_.path() / "DATA.CD");
-        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD"}) {
+        for (const char* sample :
+             {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD", "RIBA_JASCO.txt", "PK_PLAIN.txt"}) {
             fs::copy_file(SourceFolder / "samples" / sample, data_.path() / sample);
         }
     }
@@ -192,6 +193,37 @@ TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
     EXPECT_NE(err_.str().find(": the analysis did not complete"), std::string::npos);
     EXPECT_EQ(out_.str(), "");
     EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
+}
+
+TEST_F(BatchRunTest, ConvertToWritesTheGridInMeanResidueEllipticity) {
+    // The JASCO file is in mdeg and states no concentration; the plain file states no unit.
+    EXPECT_EQ(run({"--convert-to", "tvr", file("RIBA_JASCO.txt")}), 1);
+    EXPECT_NE(err_.str().find("RIBA_JASCO.txt: the values of this file must be converted to mean "
+                              "residue ellipticity: Please give the path length (cm)."),
+              std::string::npos)
+        << err_.str();
+
+    out_.str("");
+    err_.str("");
+    // 0.0005 M of residues is 0.055 mg/mL at an MRW of 110 Da.
+    EXPECT_EQ(run({"--convert-to", "tvr", "--cell-width", "0.1", "--mg-per-ml", "0.055", "--mrw",
+                   "110", file("RIBA_JASCO.txt")}),
+              0)
+        << err_.str();
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("RIBA_JASCO.TVR")});
+    EXPECT_NE(err_.str().find("HT above 600 V at the short wavelengths: 2 point(s) left out, the "
+                              "spectrum starts at 177 nm."),
+              std::string::npos);
+    EXPECT_NE(testing_support::ReadBytes(file("RIBA_JASCO.TVR")).find("\r\n222,-8405."),
+              std::string::npos);
+
+    out_.str("");
+    EXPECT_EQ(run({"--convert-to", "csv", "--unit", "mre", "--ht-max", "0", file("PK_PLAIN.txt")}),
+              0);
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("PK_PLAIN.csv")});
+    EXPECT_TRUE(
+        testing_support::ReadBytes(file("PK_PLAIN.csv"))
+            .starts_with("wavelength (nm),Mean residue ellipticity (deg.cm2/dmol)\r\n175,"));
 }
 
 }  // namespace
