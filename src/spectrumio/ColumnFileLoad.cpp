@@ -37,8 +37,10 @@ ConversionParameters Offered(const ConversionParameters& stated, const Conversio
     const ConversionParameters& given = choices.given;
     ConversionParameters remembered = choices.remembered;
     remembered.pathCm = remembered.pathCm > 0 ? remembered.pathCm : store.CellWidth;
-    remembered.residueMolar =
-        remembered.residueMolar > 0 ? remembered.residueMolar : store.ResidueConcentration;
+    // The last residue molar concentration of any file, unless a mass concentration was used.
+    if (remembered.residueMolar <= 0 && remembered.mgPerMl <= 0) {
+        remembered.residueMolar = store.ResidueConcentration;
+    }
     ConversionParameters offered;
     offered.pathCm = Given(given.pathCm, stated.pathCm, remembered.pathCm);
     offered.residueMolar = Given(given.residueMolar, stated.residueMolar, remembered.residueMolar);
