@@ -60,10 +60,10 @@ std::string Nanometres(double wavelength) {
     return store::GeneralForm(wavelength).substr(1) + " nm";
 }
 
-std::string HtCutNotice(const std::string& name, const GridReady& ready, double htMax) {
-    return name + ": HT above " + store::GeneralForm(htMax).substr(1) + " V at the short " +
-           "wavelengths: " + std::to_string(ready.htCutPoints) +
-           " point(s) left out, the spectrum starts at " + Nanometres(ready.htCutWavelength) + ".";
+std::string HtCutNotice(const GridReady& ready, double htMax) {
+    return "HT above " + store::GeneralForm(htMax).substr(1) + " V at the short wavelengths: " +
+           std::to_string(ready.htCutPoints) + " point(s) left out, the spectrum starts at " +
+           Nanometres(ready.htCutWavelength) + ".";
 }
 
 void StoreOnGrid(store::SpectrumStore& store, int slot, const GridReady& ready,
@@ -142,9 +142,10 @@ ReadOutcome ReadColumnFile(store::SpectrumStore& store, int slot, LoadServices& 
     store.SpectrumLoaded = 1;
     services.listener.spectrumStored(CorrectionsMenu::Enable);
     if (ready.htCutPoints > 0) {
-        services.messages.showMessage(
-            HtCutNotice(name, ready, choices.htMax ? htMax : spectrum.defaultHtMax),
-            platform::MessageIcon::Information);
+        progress.htCutWavelength = ready.htCutWavelength;
+        progress.htCutNote = HtCutNotice(ready, choices.htMax ? htMax : spectrum.defaultHtMax);
+        services.messages.showMessage(name + ": " + progress.htCutNote,
+                                      platform::MessageIcon::Information);
     }
     return ReadOutcome::ReachedCommonEnding;
 }

@@ -55,12 +55,14 @@ bool LoadSpectrum(store::SpectrumStore& store, int slot, LoadServices& services)
         --store.SpectrumCount;
         return false;
     }
+    store.SlotHtCut(slot) = progress.htCutWavelength;
     if (store.DataUnit == store::UnitNotRecognised) {
         services.messages.showMessage("Unrecognized unity, please convert your data as TVR files",
                                       platform::MessageIcon::Critical);
         --store.SpectrumCount;
         return false;
     }
+    store.HtCutNote = progress.htCutNote;
     return true;
 }
 

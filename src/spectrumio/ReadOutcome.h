@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 
 namespace tavrelion::spectrumio {
 
@@ -16,6 +17,9 @@ struct LoadProgress {
     double minimum = 0.0;
     double maximum = 0.0;
     bool pointCountRead = false;
+    // The HT cut-off of this file: the first wavelength kept (0: no cut) and what was said.
+    double htCutWavelength = 0.0;
+    std::string htCutNote;
 
     void include(double value) {
         minimum = std::min(minimum, value);

@@ -104,11 +104,18 @@ TEST_F(ColumnFilesTest, HtCutIsToldAndCanBeSwitchedOff) {
               "H.csv: HT above 600 V at the short wavelengths: 1 point(s) left out, the "
               "spectrum starts at 191 nm.");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    // The plot marks the cut and the reports repeat it.
+    EXPECT_EQ(store->SlotHtCut(1), 191);
+    EXPECT_EQ(store->HtCutNote,
+              "HT above 600 V at the short wavelengths: 1 point(s) left out, the spectrum starts "
+              "at 191 nm.");
 
     conversion.htMax = 0.0;
     dialogs.conversionPresses.push_back(Typed("0.1", "0.0005"));
     ASSERT_TRUE(loadWith("H.csv", file));
     EXPECT_EQ(store->FirstWavelength, 190);
+    EXPECT_EQ(store->SlotHtCut(2), 0);
+    EXPECT_EQ(store->HtCutNote, "");
 }
 
 TEST_F(ColumnFilesTest, DialogNamesTheFileAndTheUnitAndOffersTheHeaderValues) {
