@@ -179,5 +179,25 @@ TEST_F(FileCommandsTest, ImageNameIsProposedBesideTheSpectrum) {
     EXPECT_EQ(files.saveRequests[0].filters[0].patterns, "*.BMP");
 }
 
+TEST_F(FileCommandsTest, SavedSpectrumOpensAgainWithTheSameGrid) {
+    commands.SaveSpectrumAsTvr();  // no spectrum yet: nothing asked
+    EXPECT_TRUE(files.saveRequests.empty());
+    open(Sample("CYTC.JCD"));
+    const auto saved = (programFolder.path() / "CYTC.TVR").string();
+    files.answers.push_back(saved);
+    commands.SaveSpectrumAsTvr();
+    ASSERT_EQ(files.saveRequests.size(), 1u);
+    EXPECT_EQ(files.saveRequests[0].proposedName, (Samples / "CYTC.TVR").string());
+    const store::SpectrumStore before = store();
+    open(saved);
+    EXPECT_EQ(store().PointCount, before.PointCount);
+    EXPECT_EQ(store().SpectrumValue(48), before.SpectrumValue(48));
+
+    files.answers.push_back((programFolder.path() / "CYTC.csv").string());
+    commands.ExportSpectrumAsCsv();
+    EXPECT_EQ(files.saveRequests.at(1).filters[0].patterns, "*.csv");
+    EXPECT_TRUE(std::filesystem::exists(programFolder.path() / "CYTC.csv"));
+}
+
 }  // namespace
 }  // namespace tavrelion::mainwindow

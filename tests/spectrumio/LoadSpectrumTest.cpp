@@ -412,7 +412,13 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"SHORT.JCD",
                    JcdText("Data mode Mol. Ellip.", 205, 200, "1", {"1", "2", "3", "4", "5"}),
                    {"Error  62 in format"}},
-        BrokenFile{"LYSO.DAT", "anything", {Unrecognised}}),
+        // Any other name is read by its content; text that is no spectrum is told so.
+        BrokenFile{"LYSO.DAT",
+                   "anything",
+                   {"LYSO.DAT: not a spectrum file of a kind the program reads. It reads CD6 "
+                    "and CDMAX ASCII exports (.ASC), JCD files, TVR spectra, JASCO text/CSV "
+                    "exports, Chirascan ProDataCSV files, Aviv .dat files, PCDDB .gen and .pcd "
+                    "files, and plain columns of numbers (wavelength, value, optional HT)."}}),
     [](const testing::TestParamInfo<BrokenFile>& info) {
         std::string name = info.param.name;
         for (char& c : name) {
