@@ -292,7 +292,7 @@ def read_jcd(data):
     first = whole_of(mid(header[14], 7, 4))
     step = number_of(mid(header[15], 15, 20))
     concentration = tab_field(header[4])
-    cell_width = tab_field(header[3]) * 10
+    cell_width = tab_field(header[3])
     # every point from the highest wavelength down to the lowest, both ends included
     count = round((last - first) / step) + 1
     raw = [0.0] * count
@@ -747,7 +747,7 @@ def readme_text(rows):
     w("")
     w("| Line | Text | Read |")
     w("|---|---|---|")
-    w("| 4 | `PATH LENGTH` TAB `0.1` TAB `cm` | cell width = 0.1 × 10 |")
+    w("| 4 | `PATH LENGTH` TAB `0.1` TAB `cm` | cell width = 0.1 (cm) |")
     w("| 5 | `CONCENTRATION` TAB `0.0006` TAB `mol/l` | residue concentration |")
     w("| 9 | `Data mode` TAB `Mol. Ellip.` | data in molar ellipticity |")
     w("| 14 | `FIRSTX` TAB `240.000` | characters 8–11, `240.`: highest wavelength |")

@@ -264,7 +264,7 @@ TEST_F(LoadSpectrumTest, JcdValuesComeInDescendingOrderAndKeepTheirWavelengths) 
     EXPECT_EQ(store->SpectrumValue(6), -6);
     EXPECT_EQ(store->SpectrumValue(1), -1);
     EXPECT_EQ(store->SlotValue(6, 1), -6);
-    EXPECT_EQ(store->CellWidth, 1);
+    EXPECT_EQ(store->CellWidth, 0.1);  // PATH LENGTH 0.1 cm, kept in cm for the dialogs
     EXPECT_EQ(store->ResidueConcentration, 0.0005);
     EXPECT_EQ(store->DisplayLastWavelength, 205);
     EXPECT_EQ(ReadBytes(folder.path() / "CD.TMP"), "Molecular ellipticity\r\n1)CYTC.JCD\r\n");
