@@ -12,10 +12,8 @@ bool ConvertLoaded(const store::SpectrumStore& store, const std::string& format,
     const std::filesystem::path source(store.SpectrumFileName);
     std::filesystem::path target = source;
     target.replace_extension(format == "tvr" ? ".TVR" : ".csv");
-    if (target == source) {
-        messages.showMessage("is a " + format + " file already: not written again",
-                             platform::MessageIcon::Critical);
-        return false;
+    if (target == source) {  // never over the file read: NAME_MRE.csv beside NAME.csv
+        target.replace_filename(source.stem().string() + "_MRE" + source.extension().string());
     }
     try {
         if (format == "tvr") {

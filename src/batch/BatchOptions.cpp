@@ -187,9 +187,10 @@ Options (defaults in brackets):
                            it, or to override what they state [the file's]
   --ht-max V               drop the points at the short-wavelength end whose HT (detector
                            voltage) is above V volts; 0 keeps every point [600, Aviv 500]
-  --convert-to F           write each spectrum as tvr or csv beside it (in mean residue
-                           ellipticity on its 1-nm grid) instead of analysing it; with
-                           --method it is analysed as well
+  --convert-to F           write each spectrum as tvr or csv beside it (NAME.TVR, NAME.csv,
+                           or NAME_MRE.csv for NAME.csv itself), in mean residue ellipticity
+                           on its 1-nm grid, instead of analysing it; with --method it is
+                           analysed as well
   --selcon-model 1-4       SELCON2 structure model: 1 original (pp2), 2 Kabsch-Sander,
                            3 Hennessey-Johnson, 4 Levitt-Greer [1]
   --selcon-iterations N    SELCON2 iteration number [10]

@@ -109,6 +109,9 @@ GridReady PrepareForGrid(const ColumnSpectrum& spectrum, double htMax) {
         ready.wavelength.erase(ready.wavelength.begin(), whole);
         ready.value.erase(ready.value.begin(), ready.value.begin() + leading);
     }
+    if (ready.htCutPoints > 0) {
+        ready.htCutWavelength = ready.wavelength.front();  // where the spectrum now starts
+    }
     // A slot holds at most 1000 values: finer steps are thinned to every k-th point.
     const std::size_t k = (ready.wavelength.size() + store::MaxPoints - 1) / store::MaxPoints;
     if (k > 1) {

@@ -14,7 +14,7 @@ struct GridReady {
     std::vector<double> value;
     double step = 1.0;
     int htCutPoints = 0;           // points left out at the low-wavelength end
-    double htCutWavelength = 0.0;  // the first wavelength kept after a cut
+    double htCutWavelength = 0.0;  // where the spectrum starts after a cut
     bool interpolated = false;     // unevenly spaced points laid on 1 nm by straight lines
 };
 

@@ -221,6 +221,9 @@ TEST_F(BatchRunTest, ConvertToWritesTheGridInMeanResidueEllipticity) {
     EXPECT_EQ(run({"--convert-to", "csv", "--unit", "mre", "--ht-max", "0", file("PK_PLAIN.txt")}),
               0);
     EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("PK_PLAIN.csv")});
+    out_.str("");
+    EXPECT_EQ(run({"--convert-to", "csv", file("PK_PLAIN.csv")}), 0);  // not over itself
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("PK_PLAIN_MRE.csv")});
     EXPECT_TRUE(
         testing_support::ReadBytes(file("PK_PLAIN.csv"))
             .starts_with("wavelength (nm),Mean residue ellipticity (deg.cm2/dmol)\r\n175,"));
