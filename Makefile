@@ -37,6 +37,7 @@ fuzz: dependencies
 
 bench: build
 	build/$(PRESET)/bench/bench_load
+	build/$(PRESET)/bench/bench_load_columns
 	build/$(PRESET)/bench/bench_fit
 	build/$(PRESET)/bench/bench_plot
 	build/$(PRESET)/bench/bench_startup

@@ -16,6 +16,8 @@ Outcome FuzzCd6(std::string_view bytes);
 Outcome FuzzCdmax(std::string_view bytes);
 Outcome FuzzJcd(std::string_view bytes);
 Outcome FuzzTvr(std::string_view bytes);
+// Any other name is read by its content: JASCO, Chirascan, Aviv, PCDDB and plain column files.
+Outcome FuzzColumns(std::string_view bytes);
 // DATA.CD through the main program's reference sets, then a least-squares fit on it.
 Outcome FuzzDataCd(std::string_view bytes);
 

@@ -10,6 +10,7 @@
 #include "estimation/FitReport.h"
 #include "estimation/LeastSquaresFit.h"
 #include "estimation/ReferenceSets.h"
+#include "spectrumio/ConversionDialogModel.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "spectrumio/UnitDialogModel.h"
 
@@ -18,20 +19,37 @@ namespace {
 
 class RecordedMessages : public platform::MessageService {
   public:
-    void showMessage(const std::string& text, platform::MessageIcon) override {
+    void showMessage(const std::string& text, platform::MessageIcon icon) override {
         shown.push_back(text);
+        warnings += icon == platform::MessageIcon::Information ? 0 : 1;
     }
     bool askYesNo(const std::string&, bool) override { return false; }
     std::optional<std::string> askText(const std::string&, const std::string&) override {
         return "1";
     }
     std::vector<std::string> shown;
+    int warnings = 0;  // messages beyond notices such as the HT cut
 };
 
 // The user answers the conversion dialog with a 1-mm cell and a 0.5 mM residue concentration.
 class AnsweringDialogs : public platform::DialogPresenter {
   public:
     void showUnitDialog(spectrumio::UnitDialogModel& model) override { model.valid(".0005", ".1"); }
+    // Today's kinds: what the file states, else millidegrees, with the same cell and concentration.
+    void showConversionDialog(spectrumio::ConversionDialogModel& model) override {
+        spectrumio::ConversionDialogModel::Entries entries = model.initialEntries();
+        if (!entries.unit) {
+            entries.unit = spectrumio::CdUnit::Millidegrees;
+        }
+        entries.pathCm = ".1";
+        entries.residueMolar = ".0005";
+        entries.mgPerMl.clear();
+        entries.molecularWeight.clear();
+        model.valid(entries);
+        if (!model.closed()) {
+            model.cancel();
+        }
+    }
 };
 
 class IgnoredListener : public spectrumio::LoadListener {
@@ -44,7 +62,7 @@ bool PlausibleValue(double value) {
 }
 
 void CheckLoaded(const store::SpectrumStore& store, const RecordedMessages& messages) {
-    if (!messages.shown.empty()) {
+    if (messages.warnings > 0) {
         Broken("a loaded file showed \"" + messages.shown.front() + "\"");
     }
     if (store.PointCount < 1 || store.PointCount > store::MaxPoints) {
@@ -127,6 +145,10 @@ Outcome FuzzJcd(std::string_view bytes) {
 
 Outcome FuzzTvr(std::string_view bytes) {
     return LoadSpectrumFile(bytes, "TVR");
+}
+
+Outcome FuzzColumns(std::string_view bytes) {
+    return LoadSpectrumFile(bytes, "txt");
 }
 
 Outcome FuzzDataCd(std::string_view bytes) {

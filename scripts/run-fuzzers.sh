@@ -14,13 +14,14 @@ declare -A seeds=(
     [cdmax]="samples/UBIQ.ASC"
     [jcd]="samples/CYTC.JCD"
     [tvr]="samples/LYSO.TVR"
+    [columns]="samples/RIBA_JASCO.txt samples/OVAL_JASCO.csv samples/INS_CHIRASCAN.csv samples/TPI_AVIV.dat samples/SOD.gen samples/CAT.pcd samples/CHYM_PLAIN.csv samples/PK_PLAIN.txt"
     [datacd]="data/DATA.CD"
     [referencefile]="data/SP175.REF"
     [weightsfile]="data/weights.dat"
     [basisfile]="data/s.ori"
     [structuredata]="data/ssdata.ks data/ssdata.p2"
 )
-targets=(cd6 cdmax jcd tvr datacd referencefile weightsfile basisfile structuredata
+targets=(cd6 cdmax jcd tvr columns datacd referencefile weightsfile basisfile structuredata
          k2dinput selcon2input selcon3input contininput varselecspectrum)
 each=$(( seconds / ${#targets[@]} ))
 (( each >= 1 )) || each=1

@@ -11,7 +11,9 @@ Every spectrum file holds one real protein spectrum of the SP175 set
 (Lees, Miles, Wien & Wallace 2006), written in one of the file kinds and units
 that TAVRELION 2000 reads: CD6 ASCII (molar ellipticity, Delta A, theta in
 degrees, Delta epsilon), CDMAX ASCII, the tab-separated JCD file and the
-program's own TVR file.  The instrument headers (dates, operator, settings)
+program's own TVR file, and today's exports (JASCO text/CSV, Chirascan
+ProDataCSV, Aviv .dat, PCDDB .gen and .pcd, plain columns; see
+column_samples.py).  The instrument headers (dates, operator, settings)
 are invented; the numbers the program uses are consistent with the data.
 
 Besides the spectrum files the script writes samples/README.md,
@@ -29,6 +31,9 @@ import re
 import sys
 from decimal import Decimal
 from fractions import Fraction
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import column_samples  # noqa: E402
 
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_REFDATA = os.path.join("..", "shared", "refdata", "sp175-idp175")
@@ -287,7 +292,7 @@ def read_jcd(data):
     first = whole_of(mid(header[14], 7, 4))
     step = number_of(mid(header[15], 15, 20))
     concentration = tab_field(header[4])
-    cell_width = tab_field(header[3]) * 10
+    cell_width = tab_field(header[3])
     # every point from the highest wavelength down to the lowest, both ends included
     count = round((last - first) / step) + 1
     raw = [0.0] * count
@@ -631,8 +636,31 @@ def readme_text(rows):
     w("| File | First | Last | Points | Value at 222 nm | Note |")
     w("|---|---|---|---|---|---|")
     for r in rows:
+        if r.get("column"):
+            continue
         w(f"| `{r['file']}` | {r['first']} | {r['last']} | {r['count']} | {r['value']:.2f} | "
           f"{r['note']} |")
+    w("")
+    column_rows = [r for r in rows if r.get("column")]
+    w("### Today's exports")
+    w("")
+    w("These files are recognised by their content. Their values are turned into mean residue")
+    w("ellipticity as they are read; the conversion dialog names the file and the unit found, and")
+    w("is answered as the last columns say (`-`: as the dialog offers it, from the file's header).")
+    w("The HT cut-off (600 V, Aviv 500 V) drops the short-wavelength points whose HT is above it.")
+    w("")
+    w("| File | Kind | Protein (SP175 column) | Unit | Wavelengths | Dialog: unit, path (cm), "
+      "residue M | HT cut | First | Last | Points | Value at 222 nm |")
+    w("|---|---|---|---|---|---|---|---|---|---|---|")
+    for r in column_rows:
+        w(f"| `{r['file']}` | {r['kind']} | {r['protein']} ({r['code']}) | {r['unit']} | "
+          f"{r['step']} | {', '.join(r['dialog'])} | {r['cut']} | {r['first']} | {r['last']} | "
+          f"{r['count']} | {r['value']:.2f} |")
+    w("")
+    w("The grid of these kinds runs from the first whole nanometre kept to the last value (no")
+    w("extra point); a 0.5-nm file gives every other value to the 1-nm grid. Values in mdeg were")
+    w("written as Δε × 3300 × 10 × path × concentration; Chirascan repeats differ by ±0.05 mdeg and")
+    w("Aviv scans by ±0.02 mdeg, so that their mean is the reference value.")
     w("")
     w("How the grid is built from the header (CD6 and CDMAX): it runs from the first wavelength to")
     w("the last value's wavelength, last = first + floor(step × (number of values − 1)); points =")
@@ -651,8 +679,11 @@ def readme_text(rows):
     w("`EXPECTED.tsv` has one row per file, tab-separated: `file`, `first_wavelength`,")
     w("`last_wavelength`, `point_count`, `value_at_222` (the grid value at 222 nm after conversion,")
     w("as the shortest decimal text that reads back to the same double), `needs_dialog` (1 when")
-    w("loading shows the conversion dialog). The generator computes it by reading its own output")
-    w("back with the reader's rules.")
+    w("loading shows a conversion dialog), then how the conversion dialog of today's kinds is")
+    w("answered: `dialog_unit` (a batch unit name), `dialog_path_cm`, `dialog_residue_molar` (`-`:")
+    w("as offered). The generator computes the classic rows by reading its own output back with")
+    w("the reader's rules, and the rows of today's kinds from the numbers it wrote, laid on the")
+    w("grid as the reader does (ascending, HT cut-off, first whole nanometre).")
     w("")
     w("## File layouts")
     w("")
@@ -717,7 +748,7 @@ def readme_text(rows):
     w("")
     w("| Line | Text | Read |")
     w("|---|---|---|")
-    w("| 4 | `PATH LENGTH` TAB `0.1` TAB `cm` | cell width = 0.1 × 10 |")
+    w("| 4 | `PATH LENGTH` TAB `0.1` TAB `cm` | cell width = 0.1 (cm) |")
     w("| 5 | `CONCENTRATION` TAB `0.0006` TAB `mol/l` | residue concentration |")
     w("| 9 | `Data mode` TAB `Mol. Ellip.` | data in molar ellipticity |")
     w("| 14 | `FIRSTX` TAB `240.000` | characters 8–11, `240.`: highest wavelength |")
@@ -793,10 +824,24 @@ def main(argv):
                          first=first, last=last, count=count, value=grid[222],
                          needs_dialog=int(needs_dialog), note=note_on_load))
 
-    tsv = ["file\tfirst_wavelength\tlast_wavelength\tpoint_count\tvalue_at_222\tneeds_dialog"]
+    for (name, maker, kind, protein, code, unit, ht_max, waves) in column_samples.COLUMN_SAMPLES:
+        data, points, dialog = maker(spectra)
+        write(name, data)
+        path = float(dialog[1]) if dialog[1] != "-" else 0.1
+        conc = float(dialog[2]) if dialog[2] != "-" else 0.0
+        first, last, count, value, step, cut = column_samples.expected_load(
+            points, unit, path, conc, ht_max)
+        rows.append(dict(file=name, kind=kind, protein=protein, code=code, unit=unit,
+                         step=waves, dialog=dialog, first=first, last=last, count=count,
+                         value=value, needs_dialog=int(unit != "mre" or dialog[0] != "-"),
+                         column=True, cut=f"{cut} point(s) above {ht_max:g} V"))
+
+    tsv = ["file\tfirst_wavelength\tlast_wavelength\tpoint_count\tvalue_at_222\tneeds_dialog"
+           "\tdialog_unit\tdialog_path_cm\tdialog_residue_molar"]
     for r in rows:
+        dialog = r["dialog"] if r.get("column") else ("-", "-", "-")
         tsv.append(f"{r['file']}\t{r['first']}\t{r['last']}\t{r['count']}\t"
-                   f"{r['value']!r}\t{r['needs_dialog']}")
+                   f"{r['value']!r}\t{r['needs_dialog']}\t" + "\t".join(dialog))
     write("EXPECTED.tsv", ("\n".join(tsv) + "\n").encode("ascii"))
     write("README.md", readme_text(rows).encode("utf-8"))
     write("LICENSE-DATA", license_text(refdata).encode("utf-8"))

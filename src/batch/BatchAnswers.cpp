@@ -5,6 +5,7 @@
 #include "analysis/ContentBoundsModel.h"
 #include "analysis/ReferenceChoiceModel.h"
 #include "analysis/SelconSettingsModel.h"
+#include "spectrumio/ConversionDialogModel.h"
 #include "spectrumio/UnitDialogModel.h"
 #include "store/NumberText.h"
 
@@ -18,6 +19,18 @@ std::string Text(double value) {
 }
 
 }  // namespace
+
+BatchAnswers::BatchAnswers(const BatchOptions& options, std::ostream& err)
+    : options_(options), err_(err) {
+    conversion_.unit = options.unit;
+    spectrumio::ConversionParameters& given = conversion_.given;
+    given.pathCm = options.cellWidth.value_or(0.0);
+    given.residueMolar = options.concentration.value_or(0.0);
+    given.mgPerMl = options.mgPerMl.value_or(0.0);
+    given.meanResidueWeight = options.meanResidueWeight.value_or(0.0);
+    given.residues = options.residues.value_or(0);
+    conversion_.htMax = options.htMax;
+}
 
 // Each line of a message gets the file's name, so that a script reading the errors line by line
 // keeps the lines of a message (a read error names the line of the file on its second) together.
@@ -62,14 +75,26 @@ void BatchAnswers::showUnitDialog(spectrumio::UnitDialogModel& model) {
         model.valid(given(model.initialConcentrationText()), given(model.initialCellWidthText()));
         return;
     }
-    if (!options_.cellWidth || !options_.concentration) {
+    const double concentration = conversion_.given.residueConcentration();
+    if (!options_.cellWidth || concentration <= 0) {
         tell(
             "the values of this file must be converted to mean residue ellipticity: give "
-            "--cell-width and --concentration");
+            "--path-cm and --concentration (or --mg-per-ml with --mrw)");
         model.cancel();
         return;
     }
-    model.valid(Text(*options_.concentration), Text(*options_.cellWidth));
+    model.valid(Text(concentration), Text(*options_.cellWidth));
+}
+
+// The model opens with the options, then the file's header values; those are the answer.
+void BatchAnswers::showConversionDialog(spectrumio::ConversionDialogModel& model) {
+    model.valid(model.initialEntries());
+    if (!model.closed()) {
+        tell("the values of this file must be converted to mean residue ellipticity: " +
+             model.problem() +
+             " (--unit, --path-cm, --concentration or --mg-per-ml with --mrw, --residues)");
+        model.cancel();
+    }
 }
 
 void BatchAnswers::showReferenceChoice(analysis::ReferenceChoiceModel& model) {

@@ -7,6 +7,7 @@
 #include "batch/BatchOptions.h"
 #include "platform/DialogPresenter.h"
 #include "platform/MessageService.h"
+#include "spectrumio/ConversionChoices.h"
 #include "spectrumio/LoadListener.h"
 
 namespace tavrelion::batch {
@@ -18,7 +19,7 @@ class BatchAnswers : public platform::MessageService,
                      public analysis::AnalysisDialogs,
                      public spectrumio::LoadListener {
   public:
-    BatchAnswers(const BatchOptions& options, std::ostream& err) : options_(options), err_(err) {}
+    BatchAnswers(const BatchOptions& options, std::ostream& err);
 
     // The name put before each message.
     void setFileName(const std::string& name) { fileName_ = name; }
@@ -29,6 +30,10 @@ class BatchAnswers : public platform::MessageService,
                                        const std::string& proposedAnswer) override;
 
     void showUnitDialog(spectrumio::UnitDialogModel& model) override;
+    void showConversionDialog(spectrumio::ConversionDialogModel& model) override;
+
+    // The conversion answers of today's file kinds, taken from the options.
+    spectrumio::ConversionChoices& conversion() { return conversion_; }
 
     void showReferenceChoice(analysis::ReferenceChoiceModel& model) override;
     void showSelconSettings(analysis::SelconSettingsModel& model) override;
@@ -42,6 +47,7 @@ class BatchAnswers : public platform::MessageService,
     const BatchOptions& options_;
     std::ostream& err_;
     std::string fileName_;
+    spectrumio::ConversionChoices conversion_;
 };
 
 }  // namespace tavrelion::batch

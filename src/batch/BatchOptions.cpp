@@ -101,14 +101,34 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
                     value + "\"");
             }
             options.menuEntry = entry->second;
+            options.methodGiven = true;
         } else if (argument == "--program-dir") {
             options.programDir = value;
         } else if (argument == "--residues") {
             options.residues = Whole(argument, value, 1, 32767);
-        } else if (argument == "--cell-width") {
+        } else if (argument == "--cell-width" || argument == "--path-cm") {
             options.cellWidth = Positive(argument, value);
         } else if (argument == "--concentration") {
             options.concentration = Positive(argument, value);
+        } else if (argument == "--unit") {
+            options.unit = spectrumio::CdUnitFromName(value);
+            if (!options.unit) {
+                throw std::invalid_argument(
+                    "--unit must be mdeg, deg, delta-a, delta-epsilon, molar or mre, not \"" +
+                    value + "\"");
+            }
+        } else if (argument == "--mg-per-ml") {
+            options.mgPerMl = Positive(argument, value);
+        } else if (argument == "--mrw") {
+            options.meanResidueWeight = Positive(argument, value);
+        } else if (argument == "--ht-max") {
+            options.htMax = Number(argument, value);
+        } else if (argument == "--convert-to") {
+            if (value != "tvr" && value != "csv") {
+                throw std::invalid_argument("--convert-to must be tvr or csv, not \"" + value +
+                                            "\"");
+            }
+            options.convertTo = value;
         } else if (argument == "--selcon-model") {
             options.selconModel = Whole(argument, value, 1, 4);
         } else if (argument == "--selcon-iterations") {
@@ -142,8 +162,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
     if (!options.help && options.files.empty()) {
         throw std::invalid_argument("no spectrum file given");
     }
-    if (options.cellWidth.has_value() != options.concentration.has_value()) {
-        throw std::invalid_argument("--cell-width and --concentration go together");
+    if (options.mgPerMl.has_value() && options.concentration.has_value()) {
+        throw std::invalid_argument("give --concentration or --mg-per-ml, not both");
     }
     return options;
 }
@@ -151,8 +171,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
 std::string BatchHelpText() {
     return R"(Usage: tavrelion-batch [options] FILE...
 
-Estimates the secondary structure of each spectrum file (CD6 or CDMAX .ASC exports, .JCD, .TVR)
-with the methods of the F&it menu of TAVRELION 2000, without windows. Each file is loaded into a
+Estimates the secondary structure of each spectrum file (CD6 or CDMAX .ASC exports, .JCD, .TVR,
+JASCO, Chirascan, Aviv and PCDDB exports, plain columns) with the methods of the F&it menu of TAVRELION 2000, without windows. Each file is loaded into a
 new set; the result files are written beside it exactly as the menu commands write them, and
 their paths are printed on standard output, one per line. Messages the program would show in a
 box go to standard error, prefixed with the file name; an analysis program that fails (exit
@@ -169,8 +189,22 @@ Options (defaults in brackets):
   --program-dir DIR        the program folder with the analysis programs and their data; it is
                            only read [the folder of tavrelion-batch]
   --residues N             number of amino-acid residues, for --method helix [required there]
-  --cell-width MM          cell width in mm, for files in Delta A or degrees [asked: required]
-  --concentration M        residue molar concentration, with --cell-width [asked: required]
+                           and for values in molar ellipticity
+  --path-cm CM             path length (cell width) in cm, for values in mdeg, degrees or
+                           Delta A [from the file's header; else required]
+  --cell-width CM          the same as --path-cm
+  --concentration M        residue molar concentration [from the file's header; else required]
+  --mg-per-ml X            protein concentration in mg/mL, instead of --concentration
+  --mrw D                  mean residue weight in Da, with --mg-per-ml [from the file's header]
+  --unit U                 unit of the file's values: mdeg, deg, delta-a, delta-epsilon, molar
+                           (per molecule, needs --residues) or mre; for files that do not state
+                           it, or to override what they state [the file's]
+  --ht-max V               drop the points at the short-wavelength end whose HT (detector
+                           voltage) is above V volts; 0 keeps every point [600, Aviv 500]
+  --convert-to F           write each spectrum as tvr or csv beside it (NAME.TVR, NAME.csv,
+                           or NAME_MRE.csv for NAME.csv itself), in mean residue ellipticity
+                           on its 1-nm grid, instead of analysing it; with --method it is
+                           analysed as well
   --selcon-model 1-4       SELCON2 structure model: 1 original (pp2), 2 Kabsch-Sander,
                            3 Hennessey-Johnson, 4 Levitt-Greer [1]
   --selcon-iterations N    SELCON2 iteration number [10]

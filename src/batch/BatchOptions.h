@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "spectrumio/CdUnits.h"
+
 namespace tavrelion::batch {
 
 // The command line of tavrelion-batch: the method, the answers to the program's questions and
@@ -12,8 +14,14 @@ struct BatchOptions {
     int menuEntry = 9;  // the F&it entry the method runs (9: all methods)
     std::string programDir;
     std::optional<int> residues;
-    std::optional<double> cellWidth;
-    std::optional<double> concentration;
+    std::optional<double> cellWidth;      // the path length in cm (--path-cm, --cell-width)
+    std::optional<double> concentration;  // residue molar
+    std::optional<spectrumio::CdUnit> unit;
+    std::optional<double> mgPerMl;
+    std::optional<double> meanResidueWeight;
+    std::optional<double> htMax;
+    std::optional<std::string> convertTo;  // "tvr" or "csv"
+    bool methodGiven = false;
     std::optional<int> selconModel;
     std::optional<int> selconIterations;
     std::optional<int> selconTolerance;

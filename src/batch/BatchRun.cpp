@@ -12,6 +12,7 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "batch/BatchAnswers.h"
+#include "batch/BatchConvert.h"
 #include "batch/BatchCorrections.h"
 #include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
@@ -98,7 +99,7 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
     store.BaselineCorrection = 0;
     store.MultiplyFactor = 1;
     store.SpectrumFileName = file;
-    spectrumio::LoadServices load{answers, answers, answers};
+    spectrumio::LoadServices load{answers, answers, answers, &answers.conversion()};
     try {
         if (!spectrumio::LoadSpectrum(store, 1, load)) {
             return false;
@@ -194,7 +195,21 @@ class BatchJobs {
             report.failed = true;
             return;
         }
-        const bool complete = Analyse(options_, commands, report.results);
+        if (options_.convertTo) {
+            const std::optional<std::string> written =
+                ConvertLoaded(state.store, *options_.convertTo, answers);
+            if (written) {
+                report.results.push_back(*written);
+            } else {
+                report.failed = true;
+            }
+            if (!options_.methodGiven) {
+                return;
+            }
+        }
+        std::vector<std::string> results;
+        const bool complete = Analyse(options_, commands, results);
+        report.results.insert(report.results.end(), results.begin(), results.end());
         if (!complete && options_.menuEntry != analysis::HelixEntry) {
             answers.showMessage("the analysis did not complete",
                                 platform::MessageIcon::Information);

@@ -47,6 +47,8 @@ void RedrawPlot(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
     DrawFrameAndZeroLine(surface, state, w, h);
     surface.DrawWidth = state.LineWidth;
     DrawCurves(surface, store, state, true, w, h);
+    surface.DrawWidth = 1;
+    DrawHtCuts(surface, store, state, h);
 
     surface.DrawWidth = 1;
     surface.CurrentX = w / 2.5;

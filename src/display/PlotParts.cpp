@@ -169,6 +169,23 @@ void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& stor
     surface.DrawStyle = Solid;
 }
 
+void DrawHtCuts(DrawingSurface& surface, const store::SpectrumStore& store, const PlotState& state,
+                double height) {
+    surface.DrawStyle = Dotted;
+    for (int s = 1; s <= store.CurrentSlot; ++s) {
+        const double cut = store.SlotHtCut(s);
+        if (cut <= 0 || cut < store.DisplayFirstWavelength || cut > store.DisplayLastWavelength) {
+            continue;
+        }
+        const double x = XOfWavelength(store, state, cut);
+        surface.DrawLine(x, height / 20, x, 19 * height / 20, store.SlotColor(s));
+        surface.CurrentX = x;
+        surface.CurrentY = 19 * height / 20 - 2 * surface.FontSize() * 20;
+        surface.PrintText("HT", true);
+    }
+    surface.DrawStyle = Solid;
+}
+
 void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height) {
     const double h = height;
     surface.CurrentY = h / 40;

@@ -60,6 +60,10 @@ void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& stor
 // The value ticks on the frame's left edge, labelled in the left margin 60 twips above their
 // ticks, between height / 10 and 19 x height / 20; 0 is labelled by both the upward and the
 // downward pass.
+// A dotted line in the slot's colour where the HT cut-off made a spectrum start, marked "HT".
+void DrawHtCuts(DrawingSurface& surface, const store::SpectrumStore& store, const PlotState& state,
+                double height);
+
 void DrawValueTicks(DrawingSurface& surface, const PlotState& state, double range, double height);
 
 }  // namespace tavrelion::display

@@ -50,6 +50,9 @@ void WriteFitReport(const store::SpectrumStore& store, const FitResults& results
         report.writeLine("Correction of data for baseline " + BareNumber(store.BaselineCorrection));
         report.writeLine("Your spectrum data are multiplied by " +
                          BareNumber(store.MultiplyFactor));
+        if (!store.HtCutNote.empty()) {
+            report.writeLine(store.HtCutNote);
+        }
         report.writeLine("            Helix     Sheet    Turn     Coil     Total");
         for (int setNumber = 1; setNumber <= ReferenceSetCount; ++setNumber) {
             report.writeLine(FitReportRow(results, setNumber));

@@ -1,10 +1,13 @@
 #include "mainwindow/FileCommands.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "display/Cursor.h"
 #include "platform/ProgramName.h"
+#include "spectrumio/ColumnText.h"
 #include "spectrumio/LoadSpectrum.h"
+#include "spectrumio/SpectrumWriter.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
 
@@ -58,7 +61,7 @@ std::string FileCommands::SlotLabelFor(int slot) const {
 }
 
 bool FileCommands::Load(const store::SpectrumStore& before, const CommandStates& commandsBefore) {
-    spectrumio::LoadServices load{services_.messages, services_.dialogs, *this};
+    spectrumio::LoadServices load{services_.messages, services_.dialogs, *this, &state_.conversion};
     bool loaded = false;
     try {
         loaded = spectrumio::LoadSpectrum(*state_.store, state_.store->SpectrumCount, load);
@@ -156,6 +159,59 @@ void FileCommands::spectrumStored(spectrumio::CorrectionsMenu corrections) {
     state_.commands.spectrumStored(corrections);
     state_.recentFiles.add(state_.store->SpectrumFileName);
     view_.commandsChanged();
+}
+
+std::optional<std::string> FileCommands::ChooseSpectrumTarget(const char* title, const char* filter,
+                                                              const char* extension) {
+    const store::SpectrumStore& store = *state_.store;
+    if (store.SpectrumLoaded == 0 || store.PointCount < 1) {
+        return std::nullopt;
+    }
+    std::filesystem::path proposed(store.SpectrumFileName);
+    proposed.replace_extension(extension);
+    return services_.fileDialogs.chooseFileToSave(
+        {title, proposed.string(), platform::ParseFilterList(filter), 1, true});
+}
+
+void FileCommands::SaveSpectrumAsTvr() {
+    const auto target = ChooseSpectrumTarget(SaveTvrTitle, SaveTvrFilter, ".TVR");
+    if (!target) {
+        return;
+    }
+    try {
+        spectrumio::WriteSpectrumTvr(*state_.store, *target,
+                                     spectrumio::DefaultTvrTitle(*state_.store));
+    } catch (const store::BasicError&) {
+        services_.messages.showMessage("Cannot write " + *target, platform::MessageIcon::Critical);
+    }
+}
+
+void FileCommands::ExportSpectrumAsCsv() {
+    const auto target = ChooseSpectrumTarget(ExportCsvTitle, ExportCsvFilter, ".csv");
+    if (!target) {
+        return;
+    }
+    try {
+        spectrumio::WriteSpectrumCsv(*state_.store, *target);
+    } catch (const store::BasicError&) {
+        services_.messages.showMessage("Cannot write " + *target, platform::MessageIcon::Critical);
+    }
+}
+
+void FileCommands::SetHtCutOff() {
+    const auto& current = state_.conversion.htMax;
+    const std::optional<std::string> answer =
+        services_.messages.askText(HtPrompt, current ? store::ExactForm(*current) : std::string());
+    if (!answer) {
+        return;  // Cancel keeps the limit as it was
+    }
+    const std::string& typed = *answer;
+    const auto number = spectrumio::CellNumber(typed, ' ');
+    if (spectrumio::Trimmed(typed).empty()) {
+        state_.conversion.htMax.reset();
+    } else if (number) {
+        state_.conversion.htMax = *number;
+    }
 }
 
 }  // namespace tavrelion::mainwindow

@@ -34,9 +34,21 @@ class FileCommands : public spectrumio::LoadListener {
   public:
     static constexpr const char* OpenTitle = "Choose a CD spectrum file";
     static constexpr const char* OpenFilter =
-        "J.Yvon CD6 or CDMAX ASCII (*.ASC)|*.ASC|Tavrelion files (*.TVR)|*.TVR|"
-        "JCD files (*.JCD)|*.JCD|All files (*)|*";
+        "All spectrum files|*.ASC;*.asc;*.TVR;*.tvr;*.JCD;*.jcd;*.txt;*.TXT;*.csv;*.CSV;*.dat;"
+        "*.DAT;*.gen;*.GEN;*.pcd;*.PCD|"
+        "J.Yvon CD6 or CDMAX ASCII (*.ASC)|*.ASC;*.asc|Tavrelion files (*.TVR)|*.TVR;*.tvr|"
+        "JCD files (*.JCD)|*.JCD;*.jcd|JASCO text or CSV exports|*.txt;*.TXT;*.csv;*.CSV|"
+        "Chirascan ProDataCSV|*.csv;*.CSV|Aviv|*.dat;*.DAT|PCDDB|*.gen;*.GEN;*.pcd;*.PCD|"
+        "Plain columns|*.csv;*.CSV;*.txt;*.TXT;*.dat;*.DAT|All files (*)|*";
     static constexpr const char* ImageTitle = "Save the image as a bitmap";
+    static constexpr const char* SaveTvrTitle = "Save spectrum as TVR";
+    static constexpr const char* SaveTvrFilter = "Tavrelion files (*.TVR)|*.TVR";
+    static constexpr const char* ExportCsvTitle = "Export spectrum as CSV";
+    static constexpr const char* ExportCsvFilter = "CSV files (*.csv)|*.csv";
+    static constexpr const char* HtPrompt =
+        "Highest HT (detector voltage, V) kept at the short-wavelength end of JASCO, Chirascan, "
+        "Aviv and PCDDB spectra; 0 keeps every point; empty: each instrument's default (600 V, "
+        "Aviv 500 V). It applies to the files opened from now on.";
     static constexpr const char* ImageFilter = "Microsoft bitmap image (*BMP)|*.BMP";
     static constexpr const char* ClearQuestion = "Loading a new spectrum will clear the screen";
 
@@ -52,6 +64,13 @@ class FileCommands : public spectrumio::LoadListener {
     // Asks where to save the window's image; nothing when the user cancels or no file is open.
     std::optional<std::string> ChooseImageFile();
 
+    // Writes the current spectrum, on its 1-nm grid in mean residue ellipticity, to a file the
+    // user chooses: as a TVR spectrum file or as CSV.
+    void SaveSpectrumAsTvr();
+    void ExportSpectrumAsCsv();
+    // Asks for the HT limit of the files opened from now on.
+    void SetHtCutOff();
+
     void spectrumStored(spectrumio::CorrectionsMenu corrections) override;
 
   private:
@@ -65,6 +84,8 @@ class FileCommands : public spectrumio::LoadListener {
     void KeepAsBefore(const store::SpectrumStore& before, const CommandStates& commandsBefore);
     void SelectSlot(int slot);
     std::string SlotLabelFor(int slot) const;
+    std::optional<std::string> ChooseSpectrumTarget(const char* title, const char* filter,
+                                                    const char* extension);
 
     ProgramState& state_;
     MainWindowView& view_;

@@ -66,6 +66,10 @@ void MainWindow::buildFileMenu() {
             [this] { copyImage(); });
     connect(addItem(fileMenu_, "mnufileitem4", "&Save image as bitmap (*.BMP)"),
             &QAction::triggered, this, [this] { saveImage(); });
+    connect(addItem(fileMenu_, "mnufilesavetvr", "Save spectrum as &TVR..."), &QAction::triggered,
+            this, [this] { commands_.SaveSpectrumAsTvr(); });
+    connect(addItem(fileMenu_, "mnufileexportcsv", "&Export spectrum as CSV..."),
+            &QAction::triggered, this, [this] { commands_.ExportSpectrumAsCsv(); });
     fileMenu_->addSeparator()->setObjectName("mnufileitem6");
     connect(addItem(fileMenu_, "mnufileitem7", "&Quit", QKeySequence("Ctrl+Q")),
             &QAction::triggered, this, [this] { quit(); });
@@ -118,6 +122,8 @@ void MainWindow::buildSettingsMenu() {
             [this] { chooseFont(true); });
     connect(addItem(settings, "mnusettingsitem5", "&Printer"), &QAction::triggered, this,
             [this] { services_.desktop.setUpPrinter(printerSettings_); });
+    connect(addItem(settings, "mnusettingsht", "&HT cut-off..."), &QAction::triggered, this,
+            [this] { commands_.SetHtCutOff(); });
 }
 
 void MainWindow::buildFitMenu() {
@@ -158,6 +164,8 @@ void MainWindow::commandsChanged() {
     action("mnufileitem2")->setEnabled(states.print);
     action("mnufileitem3")->setEnabled(states.copyToClipboard);
     action("mnufileitem4")->setEnabled(states.saveImage);
+    action("mnufilesavetvr")->setEnabled(states.saveImage);
+    action("mnufileexportcsv")->setEnabled(states.saveImage);
     action("mnusettingsitem2")->setEnabled(states.hideCursor);
     fitMenu_->menuAction()->setEnabled(states.fitMenu && !analysisRunning_);
     action("graphic1")->setEnabled(states.leastSquareFit);

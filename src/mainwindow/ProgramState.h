@@ -9,6 +9,7 @@
 #include "mainwindow/CommandStates.h"
 #include "mainwindow/RecentFiles.h"
 #include "results/FindText.h"
+#include "spectrumio/ConversionChoices.h"
 #include "store/SpectrumStore.h"
 
 namespace tavrelion::mainwindow {
@@ -25,6 +26,7 @@ struct ProgramState {
     CommandStates commands;
     results::SearchState search;
     analysis::AnalysisSettings analysis;
+    spectrumio::ConversionChoices conversion;
 };
 
 }  // namespace tavrelion::mainwindow

@@ -2,7 +2,8 @@
 
 namespace tavrelion::spectrumio {
 class UnitDialogModel;
-}
+class ConversionDialogModel;
+}  // namespace tavrelion::spectrumio
 
 namespace tavrelion::platform {
 
@@ -13,6 +14,8 @@ class DialogPresenter {
     virtual ~DialogPresenter() = default;
 
     virtual void showUnitDialog(spectrumio::UnitDialogModel& model) = 0;
+    // The conversion dialog of today's file kinds.
+    virtual void showConversionDialog(spectrumio::ConversionDialogModel& model) = 0;
 };
 
 }  // namespace tavrelion::platform

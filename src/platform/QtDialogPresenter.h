@@ -12,6 +12,7 @@ class QtDialogPresenter : public DialogPresenter {
     explicit QtDialogPresenter(QWidget* parent = nullptr) : parent_(parent) {}
 
     void showUnitDialog(spectrumio::UnitDialogModel& model) override;
+    void showConversionDialog(spectrumio::ConversionDialogModel& model) override;
 
   private:
     QWidget* parent_;

@@ -18,6 +18,11 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
 ReadOutcome ReadTvr(store::SpectrumStore& store, int slot, LoadServices& services,
                     LoadProgress& progress);
 
+// Today's exports and plain columns, recognised by their content; the unit is converted with
+// the conversion dialog's answers and the HT cut-off applied.
+ReadOutcome ReadColumnFile(store::SpectrumStore& store, int slot, LoadServices& services,
+                           LoadProgress& progress);
+
 // Sets LastWavelength and PointCount of an instrument file from its first wavelength, step and
 // number of values: the grid reaches the last value's wavelength, FirstWavelength +
 // Int(step * (count - 1)), and no further.

@@ -61,7 +61,8 @@ ReadOutcome ReadJcd(store::SpectrumStore& store, int slot, LoadServices& service
     store.FirstWavelength = store::WholeOf(store::Mid(store.FileLine(15), 7, 4));
     store.WavelengthStep = store::NumberOf(store::Mid(store.FileLine(16), 15, 20));
     store.ResidueConcentration = store::TabField(store.FileLine(5), '\t');
-    store.CellWidth = store::TabField(store.FileLine(4), '\t') * 10;
+    // The path length is kept in centimetres, the unit the conversion dialogs ask for.
+    store.CellWidth = store::TabField(store.FileLine(4), '\t');
 
     const store::Int16 span = store::CheckedInt16(store.LastWavelength - store.FirstWavelength);
     // The data run from the highest to the lowest wavelength, both ends included.

@@ -26,9 +26,9 @@ ReadOutcome ReadByExtension(store::SpectrumStore& store, int slot, LoadServices&
     if (extension == "TVR") {
         return ReadTvr(store, slot, services, progress);
     }
-    // A file of no kind the program knows is still opened, so that a missing one says so.
-    const store::TextFileReader opened(name, &progress.position);
-    return ReadOutcome::ReachedCommonEnding;
+    // A missing file says so, whatever its extension.
+    { const store::TextFileReader opened(name, &progress.position); }
+    return ReadColumnFile(store, slot, services, progress);
 }
 
 void ReportReadError(const store::SpectrumStore& store, const LoadProgress& progress,
@@ -62,6 +62,7 @@ bool LoadSpectrum(store::SpectrumStore& store, int slot, LoadServices& services)
         --store.SpectrumCount;
         return false;
     }
+    store.SlotHtCut(slot) = progress.htCutWavelength;
     if (store.DataUnit == store::UnitNotRecognised) {
         services.messages.showMessage("Unrecognized unity, please convert your data as TVR files",
                                       platform::MessageIcon::Critical);
@@ -70,6 +71,7 @@ bool LoadSpectrum(store::SpectrumStore& store, int slot, LoadServices& services)
     }
     store.SlotCorrectionChain(slot).clear();  // a spectrum as read carries no correction
     store.SlotDeviationCount(slot) = 0;
+    store.HtCutNote = progress.htCutNote;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 
 #include "store/BasicError.h"
 
@@ -19,6 +20,9 @@ struct LoadProgress {
     double maximum = 0.0;
     bool pointCountRead = false;
     store::ReadPosition position;
+    // The HT cut-off of this file: the first wavelength kept (0: no cut) and what was said.
+    double htCutWavelength = 0.0;
+    std::string htCutNote;
 
     void include(double value) {
         minimum = std::min(minimum, value);

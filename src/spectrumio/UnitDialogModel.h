@@ -13,7 +13,7 @@ class UnitDialogModel {
     static constexpr const char* Caption =
         "Parameter settings to convert data in mean residue molecular ellipticity";
     static constexpr const char* ConcentrationLabel = "Residue molecular concentration (M):";
-    static constexpr const char* CellWidthLabel = "Cell width (mm) :";
+    static constexpr const char* CellWidthLabel = "Cell width (cm) :";
     static constexpr const char* ValidCaption = "&Valid";
     static constexpr const char* CancelCaption = "&Cancel";
 

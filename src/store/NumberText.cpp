@@ -151,6 +151,12 @@ std::string GeneralForm(double value) {
     return (value < 0 ? "-" : " ") + WithoutZeroBeforePoint(digits);
 }
 
+std::string ExactForm(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::string RightAlignNumber(double value, int width) {
     std::string text = GeneralForm(value);
     const int padding = width - static_cast<int>(text.size()) + 1;

@@ -26,6 +26,10 @@ Int16 WholeOf(std::string_view text);
 // (" 1E+15", "-2.5E-07"). Negative zero is written " 0".
 std::string GeneralForm(double value);
 
+// The shortest decimal text that reads back to the same double ("-7292.999999999999", "175"),
+// with a point and no leading blank, for files that must keep every bit of a value.
+std::string ExactForm(double value);
+
 // The general form padded on the left with blanks to width + 1 characters (never cut).
 std::string RightAlignNumber(double value, int width);
 

@@ -68,6 +68,10 @@ struct SpectrumStore {
     CheckedArray<std::string, MaxSlots> SlotLabel;
     std::string ResultFilePath;
     CheckedArray<std::uint32_t, MaxSlots> SlotColor;  // 0x00BBGGRR
+    // Where the HT cut-off made a slot start (its first wavelength kept), 0 for no cut; and the
+    // words for the current spectrum's cut, empty for none, which its reports repeat.
+    CheckedArray<double, MaxSlots> SlotHtCut;
+    std::string HtCutNote;
     Int16 DisplayFirstWavelength = 0;
     Int16 DisplayLastWavelength = 0;
 

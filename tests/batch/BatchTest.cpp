@@ -94,7 +94,10 @@ TEST(BatchOptions, MistakesNameTheOption) {
     EXPECT_NE(mistake({"--varselec-proteins", "0-40", "A"}).find("--varselec-proteins"),
               std::string::npos);
     EXPECT_EQ(mistake({"A", "--residues"}), "--residues needs a value");
-    EXPECT_NE(mistake({"--cell-width", "1", "A"}).find("go together"), std::string::npos);
+    EXPECT_NE(mistake({"--concentration", "1", "--mg-per-ml", "1", "A"}).find("not both"),
+              std::string::npos);
+    EXPECT_NE(mistake({"--unit", "molar-ish", "A"}).find("--unit"), std::string::npos);
+    EXPECT_NE(mistake({"--convert-to", "xls", "A"}).find("tvr or csv"), std::string::npos);
     EXPECT_EQ(mistake({"--frobnicate", "1", "A"}), "unknown option --frobnicate");
 }
 
@@ -107,7 +110,8 @@ class BatchRunTest : public ::testing::Test {
         }
         program_.write("s.ori", BasisFile());
         fs::copy_file(SourceFolder / "data" / "DATA.CD", program_.path() / "DATA.CD");
-        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD", "HSA_DE.ASC"}) {
+        for (const char* sample : {"LYSO.ASC", "MYOG_DA.ASC", "CYTC.JCD", "HSA_DE.ASC",
+                                   "RIBA_JASCO.txt", "PK_PLAIN.txt"}) {
             fs::copy_file(SourceFolder / "samples" / sample, data_.path() / sample);
         }
     }
@@ -247,6 +251,40 @@ TEST_F(BatchRunTest, LineBreaksInANameAreEscapedInEveryPrintedPath) {
     EXPECT_NE(err_.str().find(file("CUT.TVR") + ": Error  62 in format\n" + file("CUT.TVR") +
                               ": CUT.TVR, line 3\n"),
               std::string::npos);
+}
+
+TEST_F(BatchRunTest, ConvertToWritesTheGridInMeanResidueEllipticity) {
+    // The JASCO file is in mdeg and states no concentration; the plain file states no unit.
+    EXPECT_EQ(run({"--convert-to", "tvr", file("RIBA_JASCO.txt")}), 1);
+    EXPECT_NE(err_.str().find("RIBA_JASCO.txt: the values of this file must be converted to mean "
+                              "residue ellipticity: Please give the path length (cm)."),
+              std::string::npos)
+        << err_.str();
+
+    out_.str("");
+    err_.str("");
+    // 0.0005 M of residues is 0.055 mg/mL at an MRW of 110 Da.
+    EXPECT_EQ(run({"--convert-to", "tvr", "--cell-width", "0.1", "--mg-per-ml", "0.055", "--mrw",
+                   "110", file("RIBA_JASCO.txt")}),
+              0)
+        << err_.str();
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("RIBA_JASCO.TVR")});
+    EXPECT_NE(err_.str().find("HT above 600 V at the short wavelengths: 2 point(s) left out, the "
+                              "spectrum starts at 177 nm."),
+              std::string::npos);
+    EXPECT_NE(testing_support::ReadBytes(file("RIBA_JASCO.TVR")).find("\r\n222,-8405."),
+              std::string::npos);
+
+    out_.str("");
+    EXPECT_EQ(run({"--convert-to", "csv", "--unit", "mre", "--ht-max", "0", file("PK_PLAIN.txt")}),
+              0);
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("PK_PLAIN.csv")});
+    out_.str("");
+    EXPECT_EQ(run({"--convert-to", "csv", file("PK_PLAIN.csv")}), 0);  // not over itself
+    EXPECT_EQ(Lines(out_.str()), std::vector<std::string>{file("PK_PLAIN_MRE.csv")});
+    EXPECT_TRUE(
+        testing_support::ReadBytes(file("PK_PLAIN.csv"))
+            .starts_with("wavelength (nm),Mean residue ellipticity (deg.cm2/dmol)\r\n175,"));
 }
 
 }  // namespace

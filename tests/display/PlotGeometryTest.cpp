@@ -70,6 +70,20 @@ TEST_F(PlotGeometry, FrameTicksAndDottedZeroLine) {
     EXPECT_TRUE(has(x200, 5700, x200, 5700 - 0.3 * 300, Solid));
 }
 
+TEST_F(PlotGeometry, HtCutIsADottedLineInTheSlotColourMarkedHt) {
+    FillSlot(*store, 1, 190, 1, Ramp(71, -20000, 10000));
+    store->SlotHtCut(1) = 195;
+    redraw();
+    const double x = XOfWavelength(*store, state, 195);
+    const auto lines = surface.lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& l) {
+        return l.x1 == x && l.x2 == x && l.y1 == 300 && l.y2 == 5700 && l.drawStyle == Dotted &&
+               l.colour == store->SlotColor(1);
+    }));
+    ASSERT_TRUE(surface.findText("HT"));
+    EXPECT_EQ(surface.findText("HT")->x1, x);
+}
+
 TEST_F(PlotGeometry, ValuesFromMinus20000ToPlus10000) {
     FillSlot(*store, 1, 190, 1, Ramp(71, -20000, 10000));
     redraw();

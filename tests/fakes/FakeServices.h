@@ -7,6 +7,7 @@
 
 #include "platform/DialogPresenter.h"
 #include "platform/MessageService.h"
+#include "spectrumio/ConversionDialogModel.h"
 #include "spectrumio/LoadListener.h"
 #include "spectrumio/UnitDialogModel.h"
 
@@ -86,6 +87,27 @@ class FakeDialogs : public platform::DialogPresenter {
     static UnitPress Cancel() {
         return [](spectrumio::UnitDialogModel& model) { model.cancel(); };
     }
+
+    // The conversion dialog of today's kinds: presses as scripted, then the user closes it.
+    using ConversionPress = std::function<void(spectrumio::ConversionDialogModel&)>;
+    void showConversionDialog(spectrumio::ConversionDialogModel& model) override {
+        conversionHeadings.push_back(model.heading());
+        while (!model.closed()) {
+            if (conversionPresses.empty()) {
+                model.cancel();
+                break;
+            }
+            auto press = conversionPresses.front();
+            conversionPresses.pop_front();
+            press(model);
+        }
+    }
+    static ConversionPress AsOffered() {
+        return
+            [](spectrumio::ConversionDialogModel& model) { model.valid(model.initialEntries()); };
+    }
+    std::vector<std::string> conversionHeadings;
+    std::deque<ConversionPress> conversionPresses;
 
     struct Opening {
         std::string concentrationText;

@@ -47,12 +47,13 @@ TEST_P(CorpusReplayTest, EachInputEndsAsItsNameSays) {
 INSTANTIATE_TEST_SUITE_P(
     Targets, CorpusReplayTest,
     testing::Values(Target{"cd6", FuzzCd6}, Target{"cdmax", FuzzCdmax}, Target{"jcd", FuzzJcd},
-                    Target{"tvr", FuzzTvr}, Target{"datacd", FuzzDataCd},
-                    Target{"referencefile", FuzzReferenceFile},
+                    Target{"tvr", FuzzTvr}, Target{"columns", FuzzColumns},
+                    Target{"datacd", FuzzDataCd}, Target{"referencefile", FuzzReferenceFile},
                     Target{"weightsfile", FuzzWeightsFile}, Target{"basisfile", FuzzBasisFile},
                     Target{"structuredata", FuzzStructureData}, Target{"k2dinput", FuzzK2dInput},
                     Target{"selcon2input", FuzzSelcon2Input},
-                    Target{"selcon3input", FuzzSelcon3Input}, Target{"contininput", FuzzContinInput},
+                    Target{"selcon3input", FuzzSelcon3Input},
+                    Target{"contininput", FuzzContinInput},
                     Target{"varselecspectrum", FuzzVarselecSpectrum}),
     [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.folder); });
 

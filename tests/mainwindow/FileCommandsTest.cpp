@@ -97,6 +97,10 @@ TEST_F(FileCommandsTest, OpeningThreeSamplesFillsThreeSlots) {
     EXPECT_TRUE(state.commands.corrections);  // a JCD file can be corrected too
     ASSERT_EQ(files.openRequests.size(), 3u);
     EXPECT_EQ(files.openRequests[0].title, "Choose a CD spectrum file");
+    // Every kind the program reads, each on its own and all together, and all files.
+    ASSERT_EQ(files.openRequests[0].filters.size(), 10u);
+    EXPECT_EQ(files.openRequests[0].filters[0].description, "All spectrum files");
+    EXPECT_EQ(files.openRequests[0].filters[9].patterns, "*");
 }
 
 TEST_F(FileCommandsTest, SameFileTwiceUsesTwoSlotsAndOneRecentEntry) {
@@ -194,9 +198,9 @@ TEST_F(FileCommandsTest, CancelledOpenAfterTheSixteenthQuestionClearsNothing) {
 TEST_F(FileCommandsTest, OpenDialogOffersJcdAndAllFilesAndTheImageDialogHasItsTitle) {
     commands.Open();
     ASSERT_EQ(files.openRequests.size(), 1u);
-    ASSERT_EQ(files.openRequests[0].filters.size(), 4u);
-    EXPECT_EQ(files.openRequests[0].filters[2].patterns, "*.JCD");
-    EXPECT_EQ(files.openRequests[0].filters[3].description, "All files (*)");
+    ASSERT_EQ(files.openRequests[0].filters.size(), 10u);
+    EXPECT_EQ(files.openRequests[0].filters[3].description, "JCD files (*.JCD)");
+    EXPECT_EQ(files.openRequests[0].filters[9].description, "All files (*)");
     open(Sample("LYSO.ASC"));
     commands.ChooseImageFile();
     ASSERT_EQ(files.saveRequests.size(), 1u);
@@ -212,6 +216,26 @@ TEST_F(FileCommandsTest, ImageNameIsProposedBesideTheSpectrum) {
     ASSERT_EQ(files.saveRequests.size(), 1u);
     EXPECT_EQ(files.saveRequests[0].proposedName, (Samples / "LYSO.BMP").string());
     EXPECT_EQ(files.saveRequests[0].filters[0].patterns, "*.BMP");
+}
+
+TEST_F(FileCommandsTest, SavedSpectrumOpensAgainWithTheSameGrid) {
+    commands.SaveSpectrumAsTvr();  // no spectrum yet: nothing asked
+    EXPECT_TRUE(files.saveRequests.empty());
+    open(Sample("CYTC.JCD"));
+    const auto saved = (programFolder.path() / "CYTC.TVR").string();
+    files.answers.push_back(saved);
+    commands.SaveSpectrumAsTvr();
+    ASSERT_EQ(files.saveRequests.size(), 1u);
+    EXPECT_EQ(files.saveRequests[0].proposedName, (Samples / "CYTC.TVR").string());
+    const store::SpectrumStore before = store();
+    open(saved);
+    EXPECT_EQ(store().PointCount, before.PointCount);
+    EXPECT_EQ(store().SpectrumValue(48), before.SpectrumValue(48));
+
+    files.answers.push_back((programFolder.path() / "CYTC.csv").string());
+    commands.ExportSpectrumAsCsv();
+    EXPECT_EQ(files.saveRequests.at(1).filters[0].patterns, "*.csv");
+    EXPECT_TRUE(std::filesystem::exists(programFolder.path() / "CYTC.csv"));
 }
 
 }  // namespace

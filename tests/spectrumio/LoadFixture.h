@@ -28,7 +28,7 @@ class LoadFixture : public ::testing::Test {
 
     bool loadCurrentFile() {
         ++store->SpectrumCount;
-        spectrumio::LoadServices services{messages, dialogs, listener};
+        spectrumio::LoadServices services{messages, dialogs, listener, &conversion};
         return spectrumio::LoadSpectrum(*store, store->SpectrumCount, services);
     }
 
@@ -37,6 +37,7 @@ class LoadFixture : public ::testing::Test {
     FakeMessages messages;
     FakeDialogs dialogs;
     RecordingListener listener;
+    spectrumio::ConversionChoices conversion;  // kept between loads, as the window keeps it
 };
 
 }  // namespace tavrelion::testing_support

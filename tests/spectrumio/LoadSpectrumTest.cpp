@@ -257,7 +257,7 @@ TEST_F(LoadSpectrumTest, JcdValuesComeInDescendingOrderAndKeepTheirWavelengths) 
     EXPECT_EQ(store->SpectrumValue(6), -6);
     EXPECT_EQ(store->SpectrumValue(1), -1);
     EXPECT_EQ(store->SlotValue(6, 1), -6);
-    EXPECT_EQ(store->CellWidth, 1);
+    EXPECT_EQ(store->CellWidth, 0.1);  // PATH LENGTH 0.1 cm, kept in cm for the dialogs
     EXPECT_EQ(store->ResidueConcentration, 0.0005);
     EXPECT_EQ(store->DisplayLastWavelength, 205);
     EXPECT_EQ(ReadBytes(folder.path() / "CD.TMP"), "Molecular ellipticity\r\n1)CYTC.JCD\r\n");
@@ -444,7 +444,13 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"NOVALUE.JCD",
                    JcdText("Data mode\tMol. Ellip.", 201, 200, "1", {"-1", ""}),
                    {"Error  5 in format\r\nNOVALUE.JCD, line 25"}},
-        BrokenFile{"LYSO.DAT", "anything", {Unrecognised}}),
+        // Any other name is read by its content; text that is no spectrum is told so.
+        BrokenFile{"LYSO.DAT",
+                   "anything",
+                   {"LYSO.DAT: not a spectrum file of a kind the program reads. It reads CD6 "
+                    "and CDMAX ASCII exports (.ASC), JCD files, TVR spectra, JASCO text/CSV "
+                    "exports, Chirascan ProDataCSV files, Aviv .dat files, PCDDB .gen and .pcd "
+                    "files, and plain columns of numbers (wavelength, value, optional HT)."}}),
     [](const testing::TestParamInfo<BrokenFile>& info) {
         std::string name = info.param.name;
         for (char& c : name) {

@@ -49,7 +49,7 @@ TEST(UnitDialogWindow, ShowsStoredValuesAndCaptions) {
         labels << label->text();
     }
     EXPECT_TRUE(labels.contains("Residue molecular concentration (M):"));
-    EXPECT_TRUE(labels.contains("Cell width (mm) :"));
+    EXPECT_TRUE(labels.contains("Cell width (cm) :"));
 }
 
 TEST(UnitDialogWindow, ValidWithZeroStaysOpenThenAccepts) {
