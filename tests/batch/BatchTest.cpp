@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "analysis/AnalysisTestFiles.h"
 #include "batch/BatchOptions.h"
@@ -121,6 +124,9 @@ class BatchRunTest : public ::testing::Test {
                 const auto engine = engines.find(name);
                 if (engine != engines.end())
                     engine->second(folder);
+                if (slowPrograms_)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const std::lock_guard lock(mutex_);
                 folders_.insert(folder);
                 if (name == "varslc1.exe")
                     comctl_ = testing_support::ReadBytes(fs::path(folder) / "comctl.dta");
@@ -135,6 +141,8 @@ class BatchRunTest : public ::testing::Test {
     TemporaryFolder program_;
     TemporaryFolder data_;
     TemporaryFolder work_;
+    bool slowPrograms_ = false;  // long enough for every job to take a file
+    std::mutex mutex_;
     std::set<std::string> folders_;
     std::string comctl_;
     std::map<std::string, drivers::ProgramOutcome> outcomes_;
@@ -200,6 +208,24 @@ TEST_F(BatchRunTest, FailuresAreToldPerFileAndSetTheExitStatus) {
     EXPECT_NE(err_.str().find(": the analysis did not complete"), std::string::npos);
     EXPECT_EQ(out_.str(), "");
     EXPECT_EQ(run({file("NOSUCH.ASC")}), 1);
+}
+
+TEST_F(BatchRunTest, ParallelJobsTellTheFilesInTheirOrderEachJobInAFolderOfItsOwn) {
+    for (const char* name : {"A.ASC", "B.ASC", "C.ASC", "D.ASC"})
+        fs::copy_file(data_.path() / "LYSO.ASC", data_.path() / name);
+    slowPrograms_ = true;
+    EXPECT_EQ(run({"--jobs", "2", "--method", "k2d", file("A.ASC"), file("NOSUCH.ASC"),
+                   file("B.ASC"), file("C.ASC"), file("D.ASC")}),
+              1);
+    EXPECT_EQ(Lines(out_.str()), (std::vector<std::string>{file("A.K2D"), file("B.K2D"),
+                                                           file("C.K2D"), file("D.K2D")}));
+    const std::vector<std::string> progress = Lines(err_.str());
+    ASSERT_GE(progress.size(), 6u);
+    EXPECT_EQ(progress[0], "[1/5] " + file("A.ASC"));
+    EXPECT_EQ(progress[1], "[2/5] " + file("NOSUCH.ASC"));
+    EXPECT_EQ(progress.back(), "[5/5] " + file("D.ASC"));
+    EXPECT_EQ(folders_.size(), 2u);
+    EXPECT_TRUE(fs::is_empty(work_.path() / "jobs"));
 }
 
 }  // namespace
