@@ -35,6 +35,11 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(plain.menuEntry, 9);
     EXPECT_EQ(plain.files, std::vector<std::string>{"LYSO.ASC"});
     EXPECT_FALSE(plain.residues.has_value());
+    EXPECT_EQ(plain.jobs, 0);  // one per core
+    EXPECT_EQ(plain.timeoutSeconds, 60);
+    const BatchOptions parallel = ParseBatchOptions({"--jobs", "3", "--timeout", "5", "A"});
+    EXPECT_EQ(parallel.jobs, 3);
+    EXPECT_EQ(parallel.timeoutSeconds, 5);
 
     const BatchOptions all = ParseBatchOptions({"--method",
                                                 "selcon2",
@@ -72,10 +77,10 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(all.files.size(), 2u);
 
     const std::string help = BatchHelpText();
-    for (const char* option :
-         {"--method", "--program-dir", "--residues", "--cell-width", "--concentration",
-          "--selcon-model", "--selcon-iterations", "--selcon-tolerance", "--varselec-remove",
-          "--varselec-proteins", "--content-min", "--content-max", "--help"}) {
+    for (const char* option : {"--method", "--program-dir", "--residues", "--cell-width",
+                               "--concentration", "--selcon-model", "--selcon-iterations",
+                               "--selcon-tolerance", "--varselec-remove", "--varselec-proteins",
+                               "--content-min", "--content-max", "--jobs", "--timeout", "--help"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
