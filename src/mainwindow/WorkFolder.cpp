@@ -1,7 +1,13 @@
 #include "mainwindow/WorkFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#ifdef __linux__
+#include <unistd.h>
+#endif
 
 namespace tavrelion::mainwindow {
 
@@ -35,6 +41,16 @@ QString PrivateWorkRoot() {
     if (!runtime.isEmpty() && QDir(runtime).exists()) {
         return runtime + "/tavrelion";
     }
+#ifdef __linux__
+    // Without a runtime folder, a folder of the user's own in shared memory: a batch creates and
+    // removes thousands of small files, which costs a disk file system more than the analysis.
+    const QString shared = "/dev/shm/tavrelion-" + QString::number(getuid());
+    if (QDir("/dev/shm").exists() && QDir().mkpath(shared) &&
+        QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
+        QFileInfo(shared).ownerId() == getuid()) {
+        return shared;
+    }
+#endif
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }
 

@@ -29,7 +29,7 @@ class WorkFolder {
 QString SharedWorkFolder();
 
 // Where private work folders are made: the user's runtime folder (in memory) when there is one,
-// else the cache folder.
+// else a folder of the user's own in /dev/shm, else the cache folder.
 QString PrivateWorkRoot();
 
 }  // namespace tavrelion::mainwindow
