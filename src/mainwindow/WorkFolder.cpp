@@ -1,13 +1,16 @@
 #include "mainwindow/WorkFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
-#ifdef __linux__
+#include <cerrno>
+#include <csignal>
+
 #include <unistd.h>
-#endif
 
 namespace tavrelion::mainwindow {
 
@@ -24,12 +27,28 @@ std::unique_ptr<WorkFolder> WorkFolder::Take(const QString& shared, const QStrin
         }
     }
     QDir().mkpath(privateRoot);
-    folder->private_ = std::make_unique<QTemporaryDir>(privateRoot + "/window-XXXXXX");
+    folder->private_ = std::make_unique<QTemporaryDir>(
+        privateRoot + "/window-" + QString::number(QCoreApplication::applicationPid()) + "-XXXXXX");
     if (!folder->private_->isValid()) {
         return nullptr;
     }
     folder->path_ = folder->private_->path();
     return folder;
+}
+
+void RemoveAbandonedWorkFolders(const QString& privateRoot) {
+    static const QRegularExpression owned("^(?:window|batch)-([0-9]+)(?:-.*)?$");
+    const QDir root(privateRoot);
+    for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = owned.match(name);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const pid_t owner = static_cast<pid_t>(match.captured(1).toLongLong());
+        if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH) {
+            QDir(root.filePath(name)).removeRecursively();
+        }
+    }
 }
 
 QString SharedWorkFolder() {

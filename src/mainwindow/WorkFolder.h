@@ -25,6 +25,10 @@ class WorkFolder {
     std::unique_ptr<QTemporaryDir> private_;
 };
 
+// Removes the private work folders under privateRoot that a program which no longer runs left
+// behind (killed, crashed): they are named after the process that made them.
+void RemoveAbandonedWorkFolders(const QString& privateRoot);
+
 // The window's shared work folder: in the user's data folder.
 QString SharedWorkFolder();
 
