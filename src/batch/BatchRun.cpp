@@ -312,7 +312,7 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
     const std::size_t threads = std::clamp<std::size_t>(
         options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
                          : std::max(1u, std::thread::hardware_concurrency()),
-        1, options.files.size());
+        1, std::max<std::size_t>(options.files.size(), 1));
     std::vector<std::thread> others;
     for (std::size_t t = 1; t < threads; ++t) {
         others.emplace_back([&jobs] { jobs.work(); });

@@ -98,6 +98,7 @@ int main(int argc, char* argv[]) {
                                const std::string& folder) {
         return drivers::RunAndWait(program, programArguments, folder, limits);
     };
+    mainwindow::RemoveAbandonedWorkFolders(mainwindow::PrivateWorkRoot());
     const std::string workRoot = WorkRoot();
     WatchSignals();
     const int status =

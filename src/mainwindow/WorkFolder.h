@@ -25,11 +25,15 @@ class WorkFolder {
     std::unique_ptr<QTemporaryDir> private_;
 };
 
+// Removes the private work folders under privateRoot that a program which no longer runs left
+// behind (killed, crashed): they are named after the process that made them.
+void RemoveAbandonedWorkFolders(const QString& privateRoot);
+
 // The window's shared work folder: in the user's data folder.
 QString SharedWorkFolder();
 
 // Where private work folders are made: the user's runtime folder (in memory) when there is one,
-// else the cache folder.
+// else a folder of the user's own in /dev/shm, else the cache folder.
 QString PrivateWorkRoot();
 
 }  // namespace tavrelion::mainwindow

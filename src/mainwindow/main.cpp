@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
 
     mainwindow::ProgramState state;
     platform::QtMessageService messages;
+    mainwindow::RemoveAbandonedWorkFolders(mainwindow::PrivateWorkRoot());
     const auto workFolder =
         mainwindow::WorkFolder::Take(mainwindow::SharedWorkFolder(), mainwindow::PrivateWorkRoot());
     if (workFolder == nullptr) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "analysis/AnalysisTestFiles.h"
 #include "batch/BatchOptions.h"
@@ -33,6 +36,11 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(plain.menuEntry, 9);
     EXPECT_EQ(plain.files, std::vector<std::string>{"LYSO.ASC"});
     EXPECT_FALSE(plain.residues.has_value());
+    EXPECT_EQ(plain.jobs, 0);  // one per core
+    EXPECT_EQ(plain.timeoutSeconds, 60);
+    const BatchOptions parallel = ParseBatchOptions({"--jobs", "3", "--timeout", "5", "A"});
+    EXPECT_EQ(parallel.jobs, 3);
+    EXPECT_EQ(parallel.timeoutSeconds, 5);
 
     const BatchOptions all = ParseBatchOptions({"--method",
                                                 "selcon2",
@@ -70,10 +78,10 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(all.files.size(), 2u);
 
     const std::string help = BatchHelpText();
-    for (const char* option :
-         {"--method", "--program-dir", "--residues", "--cell-width", "--concentration",
-          "--selcon-model", "--selcon-iterations", "--selcon-tolerance", "--varselec-remove",
-          "--varselec-proteins", "--content-min", "--content-max", "--help"}) {
+    for (const char* option : {"--method", "--program-dir", "--residues", "--cell-width",
+                               "--concentration", "--selcon-model", "--selcon-iterations",
+                               "--selcon-tolerance", "--varselec-remove", "--varselec-proteins",
+                               "--content-min", "--content-max", "--jobs", "--timeout", "--help"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
@@ -126,6 +134,9 @@ class BatchRunTest : public ::testing::Test {
                 const auto engine = engines.find(name);
                 if (engine != engines.end())
                     engine->second(folder);
+                if (slowPrograms_)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const std::lock_guard lock(mutex_);
                 folders_.insert(folder);
                 if (name == "varslc1.exe")
                     comctl_ = testing_support::ReadBytes(fs::path(folder) / "comctl.dta");
@@ -140,6 +151,8 @@ class BatchRunTest : public ::testing::Test {
     TemporaryFolder program_;
     TemporaryFolder data_;
     TemporaryFolder work_;
+    bool slowPrograms_ = false;  // long enough for every job to take a file
+    std::mutex mutex_;
     std::set<std::string> folders_;
     std::string comctl_;
     std::map<std::string, drivers::ProgramOutcome> outcomes_;
@@ -285,6 +298,24 @@ TEST_F(BatchRunTest, ConvertToWritesTheGridInMeanResidueEllipticity) {
     EXPECT_TRUE(
         testing_support::ReadBytes(file("PK_PLAIN.csv"))
             .starts_with("wavelength (nm),Mean residue ellipticity (deg.cm2/dmol)\r\n175,"));
+}
+
+TEST_F(BatchRunTest, ParallelJobsTellTheFilesInTheirOrderEachJobInAFolderOfItsOwn) {
+    for (const char* name : {"A.ASC", "B.ASC", "C.ASC", "D.ASC"})
+        fs::copy_file(data_.path() / "LYSO.ASC", data_.path() / name);
+    slowPrograms_ = true;
+    EXPECT_EQ(run({"--jobs", "2", "--method", "k2d", file("A.ASC"), file("NOSUCH.ASC"),
+                   file("B.ASC"), file("C.ASC"), file("D.ASC")}),
+              1);
+    EXPECT_EQ(Lines(out_.str()), (std::vector<std::string>{file("A.K2D"), file("B.K2D"),
+                                                           file("C.K2D"), file("D.K2D")}));
+    const std::vector<std::string> progress = Lines(err_.str());
+    ASSERT_GE(progress.size(), 6u);
+    EXPECT_EQ(progress[0], "[1/5] " + file("A.ASC"));
+    EXPECT_EQ(progress[1], "[2/5] " + file("NOSUCH.ASC"));
+    EXPECT_EQ(progress.back(), "[5/5] " + file("D.ASC"));
+    EXPECT_EQ(folders_.size(), 2u);
+    EXPECT_TRUE(fs::is_empty(work_.path() / "jobs"));
 }
 
 }  // namespace

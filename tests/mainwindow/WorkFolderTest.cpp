@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "fakes/TemporaryFolder.h"
 
@@ -50,6 +53,23 @@ TEST(WorkFolder, ALockLeftByAProgramThatEndedIsTakenOver) {
     const auto window = WorkFolder::Take(shared, Qt(user.path() / "runtime"));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->path(), shared);
+}
+
+TEST(WorkFolder, FoldersLeftByProgramsThatNoLongerRunAreRemoved) {
+    TemporaryFolder root;
+    const std::string own = std::to_string(QCoreApplication::applicationPid());
+    const std::vector<std::string> names = {"batch-999999999", "window-999999999-abc123",
+                                            "batch-" + own, "window-" + own + "-x", "notes"};
+    for (const std::string& name : names) {
+        std::filesystem::create_directories(root.path() / name / "job-1");
+    }
+    RemoveAbandonedWorkFolders(Qt(root.path()));
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(root.path())) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"batch-" + own, "notes", "window-" + own + "-x"}));
 }
 
 }  // namespace

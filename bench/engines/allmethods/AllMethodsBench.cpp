@@ -15,6 +15,7 @@
 #include "batch/BatchRun.h"
 #include "common/ReferenceSet.h"
 #include "drivers/ProgramRunner.h"
+#include "mainwindow/WorkFolder.h"
 
 namespace {
 
@@ -55,14 +56,17 @@ void AllMethodsOnTheReferenceSpectra(benchmark::State& state) {
                         const std::string& workingFolder) {
         return tavrelion::drivers::RunAndWait(program, args, workingFolder);
     };
+    // The work folders where tavrelion-batch makes them; the spectra in a folder on disk.
+    const std::string workRoot =
+        (tavrelion::mainwindow::PrivateWorkRoot() + "/bench").toLocal8Bit().toStdString();
     std::ostringstream out;
     std::ostringstream err;
     double seconds = 0;
     for (auto _ : state) {
         out.str("");
         const auto start = std::chrono::steady_clock::now();
-        const int status = tavrelion::batch::RunBatch(options, TAVRELION_PROGRAM_DIR,
-                                                      {run, out, err, (folder / "work").string()});
+        const int status =
+            tavrelion::batch::RunBatch(options, TAVRELION_PROGRAM_DIR, {run, out, err, workRoot});
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (status != 0) {
             state.SkipWithError(("All methods failed: " + err.str()).c_str());
@@ -72,6 +76,7 @@ void AllMethodsOnTheReferenceSpectra(benchmark::State& state) {
     state.counters["spectra_per_s"] =
         benchmark::Counter(static_cast<double>(files.size() * state.iterations()) / seconds);
     fs::remove_all(folder);
+    fs::remove_all(workRoot);
 }
 BENCHMARK(AllMethodsOnTheReferenceSpectra)
     ->ArgName("jobs")
