@@ -84,6 +84,10 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.help = true;
             continue;
         }
+        if (argument == "--version") {
+            options.version = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0) {
             options.files.push_back(argument);
             continue;
@@ -127,7 +131,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             throw std::invalid_argument("unknown option " + argument);
         }
     }
-    if (!options.help && options.files.empty()) {
+    if (!options.help && !options.version && options.files.empty()) {
         throw std::invalid_argument("no spectrum file given");
     }
     if (options.cellWidth.has_value() != options.concentration.has_value()) {
@@ -166,6 +170,7 @@ Options (defaults in brackets):
   --content-min N          Varselec analysis: lowest total content accepted, percent [10]
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
   --help                   this text
+  --version                the program's version
 )";
 }
 

@@ -23,6 +23,7 @@ struct BatchOptions {
     std::optional<int> contentMax;
     std::vector<std::string> files;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments (without the program name). A mistake gives std::invalid_argument with a

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "ProgramVersion.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "drivers/ProgramRunner.h"
@@ -23,6 +24,10 @@ int main(int argc, char* argv[]) {
     }
     if (options.help) {
         std::cout << batch::BatchHelpText();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "tavrelion-batch " << VersionText << "\n";
         return 0;
     }
     const std::string programDir = options.programDir.empty()
