@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 PRESET ?= default
 
-.PHONY: run test build dependencies sanitize fuzz bench format clean
+.PHONY: run test build dependencies sanitize fuzz bench package format clean
 
 dependencies:
 	scripts/install-dependencies.sh
@@ -46,6 +46,10 @@ bench: build
 	build/$(PRESET)/bench/engines/varselec/bench_varselec
 	build/$(PRESET)/bench/engines/k2d/bench_k2d
 	build/$(PRESET)/bench/engines/allmethods/bench_allmethods
+
+# A Debian package of the program (build/<preset>/tavrelion_<version>_<arch>.deb).
+package: build
+	cd build/$(PRESET) && cpack
 
 format:
 	find src tests bench engines fuzz -name '*.cpp' -o -name '*.h' 2>/dev/null | xargs clang-format -i

@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     clang libclang-rt-dev
+    help2man appstream desktop-file-utils
 )
 
 missing=()

@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "InstallLayout.h"
+#include "common/ReferenceSet.h"
+
 namespace tavrelion::engines {
 
 ProgramFolders FoldersOfThisProgram(const char* argv0) {
@@ -17,7 +20,12 @@ ProgramFolders FoldersOfThisProgram(const char* argv0) {
     if (error || executable.empty()) {
         executable = std::filesystem::absolute(argv0 != nullptr ? argv0 : "", error);
     }
-    return {std::move(work), executable.parent_path()};
+    // Installed, the data files lie in share/tavrelion rather than beside the program.
+    const std::filesystem::path beside = executable.parent_path();
+    const std::filesystem::path installed = (beside / EnginesToData).lexically_normal();
+    const bool dataBeside = std::filesystem::exists(beside / ReferenceFileName, error);
+    const bool dataInstalled = std::filesystem::exists(installed / ReferenceFileName, error);
+    return {std::move(work), !dataBeside && dataInstalled ? installed : beside};
 }
 
 ProgramArguments ReadProgramArguments(const std::vector<std::string>& arguments,

@@ -249,7 +249,8 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
     const int model = std::clamp<int>(c_.settings.selcon.SelconModel, 1, 4);
     const SelconModelData& data = SelconModels[model - 1];
     // The structure data of another model left in ssdata must not stand in for a missing one.
-    if (!present(data.file, data.absentText)) {
+    if (!drivers::CheckProgramPresent(c_.store.ProgramDir, data.file, data.absentText,
+                                      c_.messages)) {
         return false;
     }
     const fs::path folder = workFolder();
@@ -280,7 +281,8 @@ bool AnalysisCommands::runSelcon3(bool allMethods) {
 
 bool AnalysisCommands::runK2d(bool allMethods) {
     if (!present("K2D.EXE", drivers::K2dAbsentText) ||
-        !present("weights.dat", drivers::K2dWeightsAbsentText)) {
+        !drivers::CheckProgramPresent(c_.store.ProgramDir, "weights.dat",
+                                      drivers::K2dWeightsAbsentText, c_.messages)) {
         return false;
     }
     WriteInputs(workFolder(), [&] { drivers::WriteK2dInput(c_.store, workFolder()); });
@@ -381,7 +383,7 @@ bool AnalysisCommands::VarselecAnalysis() {
 }
 
 bool AnalysisCommands::present(const char* fileName, const char* absentText) {
-    return drivers::CheckProgramPresent(c_.store.ProgramDir, fileName, absentText, c_.messages);
+    return drivers::CheckProgramPresent(engineFolder(), fileName, absentText, c_.messages);
 }
 
 void AnalysisCommands::runProgram(const char* program, const std::vector<std::string>& arguments,
@@ -435,7 +437,11 @@ void AnalysisCommands::addResult(const std::string& path) {
 }
 
 std::string AnalysisCommands::programFile(const char* name) const {
-    return (fs::path(c_.store.ProgramDir) / name).string();
+    return (fs::path(engineFolder()) / name).string();
+}
+
+const std::string& AnalysisCommands::engineFolder() const {
+    return c_.store.EngineDir.empty() ? c_.store.ProgramDir : c_.store.EngineDir;
 }
 
 fs::path AnalysisCommands::workFolder() const {

@@ -87,6 +87,7 @@ class AnalysisCommands {
     void show(const std::string& path, results::ResultWindowKind window);
     void addResult(const std::string& path);
     std::string programFile(const char* name) const;
+    const std::string& engineFolder() const;
     std::filesystem::path workFolder() const;
     std::filesystem::path workFile(const char* name) const;
     std::string resultName(const char* extension) const;

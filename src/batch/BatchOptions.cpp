@@ -84,6 +84,10 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.help = true;
             continue;
         }
+        if (argument == "--version") {
+            options.version = true;
+            continue;
+        }
         if (argument.rfind("--", 0) != 0) {
             options.files.push_back(argument);
             continue;
@@ -159,7 +163,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             throw std::invalid_argument("unknown option " + argument);
         }
     }
-    if (!options.help && options.files.empty()) {
+    if (!options.help && !options.version && options.files.empty()) {
         throw std::invalid_argument("no spectrum file given");
     }
     if (options.mgPerMl.has_value() && options.concentration.has_value()) {
@@ -225,6 +229,7 @@ Options (defaults in brackets):
                            The corrections run in this order before the methods; the reports
                            state them as the Corrections menu's do.
   --help                   this text
+  --version                the program's version
 )";
 }
 

@@ -38,6 +38,7 @@ struct BatchOptions {
     std::string smooth;    // Savitzky-Golay window in nm
     std::vector<std::string> files;
     bool help = false;
+    bool version = false;
 
     bool corrects() const {
         return !baseline.empty() || !multiply.empty() || !subtract.empty() || !smooth.empty();

@@ -154,6 +154,7 @@ class BatchJobs {
         auto state = std::make_unique<BatchState>();
         store::SetStartupTables(state->store);
         state->store.ProgramDir = programDir_;
+        state->store.EngineDir = services_.engineDir;
         state->store.WorkDir = folder ? folder->path().string() : std::string();
         analysis::AnalysisCommands commands({state->store, sets_, state->fit, state->residues,
                                              state->settings, answers, answers, host});

@@ -23,6 +23,8 @@ struct BatchServices {
     std::string workRoot;
     // Set (by a signal) when the batch is to end: no further file is started.
     const std::atomic<bool>* stop = nullptr;
+    // The folder of the analysis programs; empty: the program folder.
+    std::string engineDir;
 };
 
 // Two files of one call whose results would have the same names ("LYSO.ASC and LYSO.TVR both

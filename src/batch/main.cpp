@@ -8,10 +8,12 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "ProgramVersion.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "drivers/ProgramRunner.h"
 #include "mainwindow/WorkFolder.h"
+#include "store/InstalledFolders.h"
 
 namespace {
 
@@ -86,10 +88,15 @@ int main(int argc, char* argv[]) {
         std::cout << batch::BatchHelpText();
         return 0;
     }
-    const std::string programDir =
+    if (options.version) {
+        std::cout << "tavrelion-batch " << VersionText << "\n";
+        return 0;
+    }
+    const store::InstalledFolders folders =
         options.programDir.empty()
-            ? QCoreApplication::applicationDirPath().toLocal8Bit().toStdString()
-            : options.programDir;
+            ? store::FindInstalledFolders(
+                  QCoreApplication::applicationDirPath().toLocal8Bit().toStdString())
+            : store::InstalledFolders{options.programDir, options.programDir};
     drivers::RunLimits limits;
     limits.timeoutSeconds = options.timeoutSeconds;
     limits.running = TellRunning;
@@ -102,7 +109,8 @@ int main(int argc, char* argv[]) {
     const std::string workRoot = WorkRoot();
     WatchSignals();
     const int status =
-        batch::RunBatch(options, programDir, {run, std::cout, std::cerr, workRoot, &StopRequested});
+        batch::RunBatch(options, folders.program,
+                        {run, std::cout, std::cerr, workRoot, &StopRequested, folders.engines});
     QDir(QString::fromLocal8Bit(workRoot.c_str())).removeRecursively();
     if (StopSignal != 0) {
         std::cerr << "tavrelion-batch: ended by signal " << StopSignal << '\n';

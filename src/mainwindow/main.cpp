@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
+#include "ProgramVersion.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/MainWindow.h"
@@ -10,9 +13,25 @@
 #include "platform/QtMessageService.h"
 #include "platform/QtPrintService.h"
 #include "results/ResultWindows.h"
+#include "store/InstalledFolders.h"
 
 int main(int argc, char* argv[]) {
     using namespace tavrelion;
+    // Answered before any window exists, so that it works without a display.
+    for (int index = 1; index < argc; ++index) {
+        if (std::strcmp(argv[index], "--version") == 0) {
+            std::printf("tavrelion %s\n", VersionText);
+            return 0;
+        }
+        if (std::strcmp(argv[index], "--help") == 0) {
+            std::printf(
+                "Usage: tavrelion\n\nTAVRELION 2000 %s: estimates protein secondary "
+                "structure from circular-dichroism spectra.\nThe manual is in its Help "
+                "menu; tavrelion-batch runs the analyses without windows.\n",
+                VersionText);
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("tavrelion");
     QApplication::setQuitOnLastWindowClosed(true);
@@ -46,7 +65,10 @@ int main(int argc, char* argv[]) {
             return;
         }
         window.show();
-        window.startUp(QCoreApplication::applicationDirPath());
+        const store::InstalledFolders folders = store::FindInstalledFolders(
+            QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
+        state.store->EngineDir = folders.engines;
+        window.startUp(QString::fromLocal8Bit(folders.program.c_str()));
     });
     about.show();
     return QApplication::exec();

@@ -35,6 +35,8 @@ struct SpectrumStore {
     std::string ProgramDir;
     // Where this instance writes its work and exchange files; empty: the program folder.
     std::string WorkDir;
+    // Where the analysis programs lie (libexec/tavrelion when installed); empty: the program folder.
+    std::string EngineDir;
     std::string SpectrumFileName;
     Int16 DataUnit = 0;
     std::string UnitLabel;

@@ -143,7 +143,11 @@ class BatchRunTest : public ::testing::Test {
                 const auto outcome = outcomes_.find(name);
                 return outcome != outcomes_.end() ? outcome->second : drivers::ProgramOutcome{};
             },
-            out_, err_, (work_.path() / "jobs").string()};
+            out_,
+            err_,
+            (work_.path() / "jobs").string(),
+            nullptr,
+            ""};
         return RunBatch(options, program_.path().string(), services);
     }
     std::string file(const char* name) const { return (data_.path() / name).string(); }

@@ -65,8 +65,8 @@ void AllMethodsOnTheReferenceSpectra(benchmark::State& state) {
     for (auto _ : state) {
         out.str("");
         const auto start = std::chrono::steady_clock::now();
-        const int status =
-            tavrelion::batch::RunBatch(options, TAVRELION_PROGRAM_DIR, {run, out, err, workRoot});
+        const int status = tavrelion::batch::RunBatch(options, TAVRELION_PROGRAM_DIR,
+                                                      {run, out, err, workRoot, nullptr, ""});
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (status != 0) {
             state.SkipWithError(("All methods failed: " + err.str()).c_str());
