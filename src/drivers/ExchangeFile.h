@@ -13,7 +13,7 @@ void WriteWithOpenLastLine(const std::filesystem::path& file, const std::vector<
 
 // A spectrum's path as one field of an exchange file: every control character (a line break
 // would start a new line of the file) becomes "?", and a path longer than width keeps its last
-// width characters, where the file's own name stands.
+// width bytes (where the file's own name stands), less the rest of a UTF-8 character cut there.
 std::string ExchangeFileName(const std::string& path, std::size_t width);
 
 // The widths of the name fields: the sample line of INPUT and the title line of b.dta fill

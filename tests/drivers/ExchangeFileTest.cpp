@@ -275,6 +275,10 @@ TEST(ExchangeFileNames, ANameCannotAddLinesOrOverflowItsField) {
     WriteVarselecInput(*spectrum, FirstProteins(33, 2), folder.path());
     EXPECT_EQ(ReadBytes(folder.path() / "b.dta").substr(0, 82),
               std::string(71, 'x') + "/LYSO.ASC\r\n");
+    spectrum->SpectrumFileName = "/Pr\xC3\xBC" + std::string(73, 'x') + "/L.ASC";  // 84 bytes
+    WriteVarselecInput(*spectrum, FirstProteins(33, 2), folder.path());
+    EXPECT_EQ(ReadBytes(folder.path() / "b.dta").substr(0, 81),
+              std::string(73, 'x') + "/L.ASC\r\n");
 }
 
 int ErrorOf(const std::function<void()>& step) {
