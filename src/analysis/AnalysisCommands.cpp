@@ -144,6 +144,8 @@ void AnalysisCommands::AnalysisMenuClick(int index) {
     // Results land beside the spectrum the command started on, whatever is loaded meanwhile.
     spectrumFile_ = c_.store.SpectrumFileName;
     corrections_ = corrections::CurrentCorrectionChain(c_.store);
+    // FIT.VAL states the HT cut in a line of its own; every other report states it first.
+    statement_ = corrections::ReportStatement(c_.store.HtCutNote, corrections_);
     summary_ = workFile(SummaryWorkFile).string();
     try {
         runEntry(index);
@@ -227,7 +229,7 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
         c_.store.ResultFilePath = report;
         Skippable([&] {
             StartSummary(summary_, report);
-            corrections::StateCorrections(summary_, corrections_);
+            corrections::StateCorrections(summary_, statement_);
         });
     } else {
         show(shown, ResultWindowKind::AnalysisResults);
@@ -326,7 +328,7 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
     runProgram("varslc1.exe", {"CON"}, "COMB2.OP");
     const std::string result = publish("COMB2.OP", ".OUT");
     // Before the first solution line, where the analysis of the solutions does not read.
-    Skippable([&] { corrections::StateCorrections(result, corrections_); });
+    Skippable([&] { corrections::StateCorrections(result, statement_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
         return true;
@@ -422,7 +424,7 @@ void AnalysisCommands::finish(bool allMethods, const std::string& result,
         Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
     }
     // Only once the summary has its values: a file name in the chain must not pass for one.
-    Skippable([&] { corrections::StateCorrections(result, corrections_); });
+    Skippable([&] { corrections::StateCorrections(result, statement_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
     }

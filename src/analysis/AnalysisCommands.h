@@ -95,6 +95,7 @@ class AnalysisCommands {
     AnalysisContext c_;
     std::string spectrumFile_;  // taken when the command starts: results land beside it
     std::string corrections_;   // the current spectrum's corrections, stated in its reports
+    std::string statement_;     // its HT cut and corrections, stated first in the other reports
     std::string summary_;       // built in the work folder, put beside the spectrum at the end
     std::vector<std::string> resultFiles_;
     bool completed_ = false;

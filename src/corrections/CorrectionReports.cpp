@@ -14,6 +14,17 @@ std::string CorrectionsLine(const std::string& chain) {
     return "Corrections: " + chain;
 }
 
+std::string ReportStatement(const std::string& htCutNote, const std::string& chain) {
+    std::string cut = htCutNote;
+    if (!cut.empty() && cut.back() == '.') {
+        cut.pop_back();
+    }
+    if (cut.empty() || chain.empty()) {
+        return cut + chain;
+    }
+    return cut + "; " + chain;
+}
+
 void StateCorrections(const fs::path& report, const std::string& chain) {
     std::error_code error;
     if (chain.empty() || !fs::is_regular_file(report, error)) {

@@ -197,6 +197,18 @@ TEST(CorrectionReports, TheChainGoesFirstAndAnUncorrectedReportKeepsItsBytes) {
     StateCorrections(report, "baseline -120 (250-260 nm); x 1.05");
     EXPECT_EQ(testing_support::ReadBytes(report),
               "Corrections: baseline -120 (250-260 nm); x 1.05\r\nK2D\r\nALPHA 0.45\r\n");
+
+    // A file cut at its HT limit says so in every report, before any correction.
+    const std::string cut =
+        "HT above 600 V at the short wavelengths: 2 point(s) left out, the "
+        "spectrum starts at 177 nm.";
+    EXPECT_EQ(ReportStatement(cut, ""),
+              "HT above 600 V at the short wavelengths: 2 point(s) left out, the spectrum starts "
+              "at 177 nm");
+    EXPECT_EQ(ReportStatement(cut, "x 1.05"),
+              "HT above 600 V at the short wavelengths: 2 point(s) left out, the spectrum starts "
+              "at 177 nm; x 1.05");
+    EXPECT_EQ(ReportStatement("", "x 1.05"), "x 1.05");
 }
 
 }  // namespace
