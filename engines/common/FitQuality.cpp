@@ -84,11 +84,10 @@ std::vector<std::string> BackCalculatedLines(int highest, const Eigen::VectorXd&
     const double nrmsd = Nrmsd(measured, calculated);
     std::vector<std::string> lines = {
         "",
-        " Fit quality: NRMSD " + Fixed(nrmsd, 3) + ", " + FitQualityWord(nrmsd) +
-            " (NRMSD = sqrt(sum (d - d_calc)^2 / sum d^2), Mao, Wachter & Wallace 1982; good up "
-            "to " +
-            Fixed(GoodFitNrmsd, 3) + ", fair up to " + Fixed(FairFitNrmsd, 3) +
-            ": the median and 90th percentile of leave-one-out over SP175)",
+        " Fit quality: NRMSD " + Fixed(nrmsd, 3) + ", " + FitQualityWord(nrmsd),
+        " (NRMSD = sqrt(sum (d - d_calc)^2 / sum d^2), Mao, Wachter & Wallace 1982; good up to " +
+            Fixed(GoodFitNrmsd, 3) + ", fair up to " + Fixed(FairFitNrmsd, 3) + ",",
+        " the median and 90th percentile of SELCON3 in leave-one-out over SP175 at 240-175 nm)",
         " Back-calculated spectrum (delta epsilon per residue, M-1 cm-1):",
         "   nm   measured calculated"};
     for (Eigen::Index i = 0; i < measured.size() && i < calculated.size(); ++i) {
