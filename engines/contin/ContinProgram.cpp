@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "common/DataLimits.h"
+#include "common/FitQuality.h"
 #include "common/ReferenceSet.h"
 #include "contin/ContinInputFile.h"
 #include "contin/ContinReport.h"
@@ -69,14 +70,19 @@ int Analyse(const std::filesystem::path& folder, const ContinInput& input,
             const ReferenceSet& references, const std::string& leftOut, std::ostream& errors) {
     const int high = std::min(input.highestWavelength, references.highestWavelength);
     const int low = std::max(input.lowestWavelength, references.lowestWavelength);
-    const std::string problem = CoverageProblem(input, high, low);
-    if (!problem.empty()) {
-        return WriteReport(folder, NoEstimateReport(problem, &input), errors) ? 0 : 1;
-    }
-    Eigen::VectorXd spectrum(high - low + 1);
+    Eigen::VectorXd spectrum(std::max(0, high - low + 1));
     for (int w = high; w >= low; --w) {
         const auto value = static_cast<std::size_t>(input.highestWavelength - w);
         spectrum(high - w) = input.ellipticity[value] / EllipticityPerDeltaEpsilon;
+    }
+    const std::string problem = CoverageProblem(input, high, low);
+    if (!problem.empty()) {
+        std::string report = NoEstimateReport(problem, &input);
+        const std::string flag =
+            spectrum.size() > 1 ? SpectrumFlag(references, high, spectrum) : std::string();
+        if (!flag.empty())
+            report += "\r\n" + flag + "\r\n";
+        return WriteReport(folder, report, errors) ? 0 : 1;
     }
     const ContinEstimate estimate = AnalyseSpectrum(references, high, low, spectrum);
     const ReportSubject subject{&references, leftOut};

@@ -6,6 +6,8 @@
 #include <numeric>
 #include <vector>
 
+#include "common/FitQuality.h"
+
 namespace tavrelion::engines::contin {
 namespace {
 
@@ -250,6 +252,14 @@ std::string EstimateReport(const ContinInput& input, const ReportSubject& subjec
     ProteinWeights(out, set, estimate);
     Spectra(out, estimate);
     Citations(out);
+    for (const std::string& line :
+         BackCalculatedLines(estimate.highestWavelength, estimate.spectrum, estimate.fitted))
+        out.add(line);
+    const std::string flag = SpectrumFlag(set, estimate.highestWavelength, estimate.spectrum);
+    if (!flag.empty()) {
+        out.add();
+        out.add(flag);
+    }
     return out.text();
 }
 

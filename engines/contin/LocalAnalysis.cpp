@@ -5,6 +5,8 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "common/FitQuality.h"
+
 namespace tavrelion::engines::contin {
 namespace {
 
@@ -80,8 +82,7 @@ ContinEstimate AnalyseSpectrum(const ReferenceSet& set, int highestWavelength, i
     estimate.fitted = references * estimate.weights;
     const auto points = static_cast<double>(spectrum.size());
     estimate.rmsd = std::sqrt((estimate.fitted - spectrum).squaredNorm() / points);
-    const double spectrumRms = std::sqrt(spectrum.squaredNorm() / points);
-    estimate.nrmsd = spectrumRms > 0.0 ? estimate.rmsd / spectrumRms : 0.0;
+    estimate.nrmsd = Nrmsd(spectrum, estimate.fitted);
     return estimate;
 }
 

@@ -36,7 +36,7 @@ struct ContinEstimate {
     Eigen::VectorXd weights;   // one per reference protein: the mean over the subsets
     Eigen::VectorXd fitted;    // the reference spectra times the weights, delta epsilon
     double rmsd = 0.0;         // of the fitted spectrum, delta epsilon
-    double nrmsd = 0.0;        // rmsd / rms of the spectrum
+    double nrmsd = 0.0;        // Mao, Wachter & Wallace: rmsd / rms of the spectrum
     std::vector<int> ranking;  // reference proteins, closest spectrum first
     std::vector<SubsetSolution> subsets;
 };

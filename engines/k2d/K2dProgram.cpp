@@ -5,7 +5,10 @@
 #include <stdexcept>
 
 #include "common/DataLimits.h"
+#include "common/FitQuality.h"
+#include "common/ReferenceSet.h"
 #include "k2d/K2dReport.h"
+#include "k2d/MapTraining.h"
 #include "k2d/SpectrumInput.h"
 #include "k2d/WeightsFile.h"
 
@@ -44,6 +47,20 @@ std::string WrongCountReason(Eigen::Index count) {
 
 }  // namespace
 
+InputCheck CheckInput(const ReferenceSet& set, const KohonenMap& map,
+                      const Eigen::VectorXd& values) {
+    InputCheck check;
+    try {
+        const Eigen::MatrixXd inputs = MapInputs(set);
+        for (Eigen::Index p = 0; p < inputs.cols(); ++p)
+            check.referenceDistances.push_back(EstimateStructure(map, inputs.col(p)).distance);
+        // GD.DAT runs from 200 nm up; the check wants delta epsilon from the highest down.
+        check.flag = SpectrumFlag(set, LastWavelength, values.reverse() / InputPerDeltaEpsilon);
+    } catch (const std::runtime_error&) {
+    }
+    return check;
+}
+
 int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
     const std::filesystem::path& folder = folders.work;
     const SpectrumInput input = ReadSpectrumInput(folder / SpectrumFileName);
@@ -63,7 +80,14 @@ int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
                       errors);
     }
     const MapEstimate estimate = EstimateStructure(map, input.values);
-    const std::string report = EstimateReport(map, estimate);
+    // The reference spectra beside the map give the input check and the yardstick; without them
+    // the report goes without both.
+    InputCheck check;
+    try {
+        check = CheckInput(LoadReferenceSet(folders.data / ReferenceFileName), map, input.values);
+    } catch (const std::runtime_error&) {
+    }
+    const std::string report = EstimateReport(map, estimate, check);
     if (PrintsNonFinite(report)) {
         return Refuse(folder, NonFiniteResult, errors);
     }

@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "common/ProgramFolders.h"
+#include "common/ReferenceSet.h"
+#include "k2d/K2dReport.h"
 
 namespace tavrelion::engines::k2d {
 
@@ -13,5 +15,10 @@ namespace tavrelion::engines::k2d {
 // non-zero result. A spectrum with the wrong number of values is a valid input without an
 // estimate (result 0).
 int RunK2d(const ProgramFolders& folders, std::ostream& errors);
+
+// The input check of GD.DAT's values (200 nm up, ellipticity / 1000) against the reference
+// proteins, and their own distances to the map as the yardstick.
+InputCheck CheckInput(const ReferenceSet& set, const KohonenMap& map,
+                      const Eigen::VectorXd& values);
 
 }  // namespace tavrelion::engines::k2d

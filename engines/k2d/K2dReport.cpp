@@ -83,9 +83,27 @@ std::string FitQuality(double distance, double typical) {
            "unreliable (check the units, the concentration and the path length).";
 }
 
+// The spectrum's map distance among the reference proteins' own distances.
+std::string YardstickLines(double distance, std::vector<double> distances) {
+    if (distances.empty())
+        return {};
+    std::sort(distances.begin(), distances.end());
+    const auto at = [&](double share) {
+        const auto rank = static_cast<std::size_t>(share * static_cast<double>(distances.size()));
+        return Number(distances[std::min(rank, distances.size() - 1)]);
+    };
+    const auto closer = std::upper_bound(distances.begin(), distances.end(), distance);
+    return "\r\nYardstick:          the " + std::to_string(distances.size()) +
+           " reference proteins lie at distances with median " + at(0.5) + ", 90th percentile " +
+           at(0.9) + " and 99th percentile " + at(0.99) + "; " +
+           std::to_string(closer - distances.begin()) + " of them lie no farther than " +
+           Number(distance) + ".\r\n";
+}
+
 }  // namespace
 
-std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate) {
+std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate,
+                           const InputCheck& check) {
     std::string report = std::string(Title) + "\r\n\r\n";
     report += MethodSection();
     report +=
@@ -103,13 +121,19 @@ std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate) {
               " (root-mean-square per wavelength, deg.cm2/dmol / 1000)\r\n";
     report += "Reference spectra lie at a median distance of " + Number(map.typicalDistance) +
               " from their nodes.\r\n";
-    report += Wrapped("Fit quality:        ", FitQuality(estimate.distance, map.typicalDistance),
+    report += Wrapped("Fit quality:        ",
+                      check.flag.empty() ? FitQuality(estimate.distance, map.typicalDistance)
+                                         : "not graded: see the input check below.",
                       "                    ");
     report += "\r\nSecondary structure (fractions)\r\n";
     report += ResultLine("ALPHA helix", estimate.fractions(HelixLabel));
     report += ResultLine("BETA sheet", estimate.fractions(BetaLabel));
     report += ResultLine("Random coil (turn and other)", estimate.fractions(CoilLabel));
-    return report + CitationSection();
+    report += CitationSection();
+    report += YardstickLines(estimate.distance, check.referenceDistances);
+    if (!check.flag.empty())
+        report += "\r\n" + check.flag + "\r\n";
+    return report;
 }
 
 std::string NoEstimateReport(const std::string& reason) {

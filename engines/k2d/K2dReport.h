@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "k2d/KohonenMap.h"
 
@@ -18,7 +19,14 @@ inline constexpr const char* MethodCitation =
 // that word and ends in the helix fraction; the next two lines end in the beta and the random
 // coil fractions, each as its last four characters ("0.45", "1.00"): the main program's summary
 // takes exactly those characters.
-std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate);
+// After the existing lines: the reference proteins' own distances to the map as the yardstick for
+// the spectrum's (when known), and the input check; a flagged spectrum is not graded.
+struct InputCheck {
+    std::string flag;                        // empty when the spectrum passed
+    std::vector<double> referenceDistances;  // one per reference protein
+};
+std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate,
+                           const InputCheck& check = {});
 
 // TAUX.TXT without an estimate: the reason, no line with "ALPHA", and a last line ending in
 // "none", which is what the summary then shows in all three columns.

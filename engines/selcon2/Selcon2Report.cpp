@@ -103,13 +103,14 @@ std::vector<std::string> Selcon2Report(const ReferenceSet& references,
         lines.push_back(line);
     if (estimate.made) {
         lines.push_back(
-            " NRMSD: the spectrum rebuilt from the average with the basis spectra of "
-            "all references");
-        lines.push_back(" against the measured one. Polyproline II (PP2) stays blank.");
+            " NRMSD: the weighted mean of the accepted solutions' refits against the measured "
+            "one.");
+        lines.push_back(" Polyproline II (PP2) stays blank.");
     }
     lines.push_back("");
     for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon2Paper}))
         lines.push_back(line);
+    AppendFitLines(references, estimate, lines);
     return lines;
 }
 

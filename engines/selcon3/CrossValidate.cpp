@@ -6,6 +6,7 @@
 //   selcon_crossvalidate [SP175.REF]             the table
 //   selcon_crossvalidate --ssdata <folder> [SP175.REF]
 //                                                writes ssdata.ks and ssdata.p2 for selcon2
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -58,6 +59,7 @@ MeasuredSpectrum RoundedSpectrum(const ReferenceSet& set, int protein, int lowes
 void CrossValidate(const ReferenceSet& set, int lowest, const SelconOptions& options) {
     std::vector<std::vector<double>> known(ReferenceSet::ClassCount);
     std::vector<std::vector<double>> estimated(ReferenceSet::ClassCount);
+    std::vector<double> nrmsds;
     int missing = 0;
     for (int p = 0; p < set.proteinCount(); ++p) {
         const Estimate estimate =
@@ -66,6 +68,7 @@ void CrossValidate(const ReferenceSet& set, int lowest, const SelconOptions& opt
             ++missing;
             continue;
         }
+        nrmsds.push_back(estimate.refitNrmsd);
         for (int c = 0; c < ReferenceSet::ClassCount; ++c) {
             known[c].push_back(set.fractions(c, p));
             estimated[c].push_back(estimate.fractions(c));
@@ -78,6 +81,17 @@ void CrossValidate(const ReferenceSet& set, int lowest, const SelconOptions& opt
         const ClassScore score = Score(known[c], estimated[c]);
         std::printf("  %-6s %6.3f  %6.3f\n", ClassNames[c], score.rmsd, score.correlation);
     }
+    // The fit-quality grades are set from these (median: good, 90th percentile: fair).
+    std::sort(nrmsds.begin(), nrmsds.end());
+    const auto at = [&](double share) {
+        return nrmsds.empty()
+                   ? 0.0
+                   : nrmsds[std::min(
+                         nrmsds.size() - 1,
+                         static_cast<std::size_t>(share * static_cast<double>(nrmsds.size())))];
+    };
+    std::printf("  NRMSD of the refit: median %.3f, 90th percentile %.3f, 99th percentile %.3f\n",
+                at(0.5), at(0.9), at(0.99));
 }
 
 int WriteStructureData(const char* folder, const ReferenceSet& set) {

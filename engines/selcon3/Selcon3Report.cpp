@@ -1,5 +1,6 @@
 #include "selcon3/Selcon3Report.h"
 
+#include "common/FitQuality.h"
 #include "selcon3/ReportFile.h"
 #include "selcon3/SummaryLine.h"
 
@@ -83,6 +84,22 @@ std::vector<std::string> CitationLines(const std::vector<std::string>& methodPap
     return lines;
 }
 
+void AppendFitLines(const ReferenceSet& references, const Estimate& estimate,
+                    std::vector<std::string>& lines) {
+    if (estimate.made) {
+        for (std::string& line :
+             BackCalculatedLines(estimate.used.highest, estimate.measured, estimate.backCalculated))
+            lines.push_back(std::move(line));
+    }
+    if (estimate.measured.size() > 0) {
+        std::string flag = SpectrumFlag(references, estimate.used.highest, estimate.measured);
+        if (!flag.empty()) {
+            lines.emplace_back("");
+            lines.push_back(std::move(flag));
+        }
+    }
+}
+
 std::optional<SummaryValues> SummaryValuesOf(const Estimate& estimate) {
     if (!estimate.made) {
         return std::nullopt;
@@ -144,8 +161,8 @@ std::vector<std::string> Selcon3Report(const ReferenceSet& references,
         lines.push_back("");
         for (const std::string& line :
              Wrapped("Spread: standard deviation over the accepted solutions. sum: the sum of "
-                     "the fractions. NRMSD: the spectrum rebuilt from the fractions with the "
-                     "basis spectra of all references against the measured one, "
+                     "the fractions. NRMSD: the weighted mean of the accepted solutions' refits "
+                     "(the spectra the refit rule judges) against the measured one, "
                      "sqrt(sum (d - d_fit)^2 / sum d^2).",
                      " "))
             lines.push_back(line);
@@ -153,6 +170,7 @@ std::vector<std::string> Selcon3Report(const ReferenceSet& references,
     lines.push_back("");
     for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon3Paper}))
         lines.push_back(line);
+    AppendFitLines(references, estimate, lines);
     return lines;
 }
 

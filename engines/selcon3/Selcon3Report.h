@@ -31,6 +31,10 @@ std::vector<std::string> Selcon3Report(const ReferenceSet& references,
 // The report when the input or the reference data could not be read: the reason, no numbers.
 std::vector<std::string> Selcon3FailureReport(const std::string& reason);
 
+// The fit quality, the back-calculated spectrum and the input check, after the existing lines.
+void AppendFitLines(const ReferenceSet& references, const Estimate& estimate,
+                    std::vector<std::string>& lines);
+
 // The line "Fractions:" of an estimate, or with blank values and "no estimate".
 std::string FractionsLine(const Estimate& estimate);
 

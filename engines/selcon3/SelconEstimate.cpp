@@ -1,5 +1,7 @@
 #include "selcon3/SelconEstimate.h"
 
+#include "common/FitQuality.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,15 +54,18 @@ void Average(const std::vector<Solution>& solutions, Estimate& estimate) {
     const Selection& selection = estimate.selection;
     estimate.fractions = WeightedMean(solutions, selection);
     estimate.spread = Eigen::VectorXd::Zero(estimate.fractions.size());
+    estimate.backCalculated = Eigen::VectorXd::Zero(estimate.measured.size());
     double total = 0.0;
     for (std::size_t i = 0; i < selection.accepted.size(); ++i) {
         const Solution& solution = solutions[static_cast<std::size_t>(selection.accepted[i])];
         const Eigen::VectorXd off =
             solution.fractions / solution.fractions.sum() - estimate.fractions;
         estimate.spread += selection.weights[i] * off.cwiseAbs2();
+        estimate.backCalculated += selection.weights[i] * solution.spectrum;
         total += selection.weights[i];
     }
     estimate.spread = (estimate.spread / total).cwiseSqrt();
+    estimate.backCalculated /= total;
 }
 
 }  // namespace
@@ -73,6 +78,7 @@ Estimate EstimateStructure(const ReferenceSet& references, const MeasuredSpectru
         return estimate;
     estimate.used = *range;
     const Eigen::VectorXd query = SpectrumOnRange(spectrum, *range);
+    estimate.measured = query;
     if (query.cwiseAbs().maxCoeff() < 0.005) {
         estimate.reason = "The spectrum is zero at every wavelength used, so no estimate was made.";
         return estimate;
@@ -91,8 +97,7 @@ Estimate EstimateStructure(const ReferenceSet& references, const MeasuredSpectru
         return estimate;
     }
     Average(solutions, estimate);
-    estimate.refitNrmsd =
-        RefitNrmsd(BasisSpectra(spectra, references.fractions), estimate.fractions, query);
+    estimate.refitNrmsd = Nrmsd(query, estimate.backCalculated);
     estimate.made = true;
     return estimate;
 }

@@ -43,8 +43,11 @@ struct Estimate {
     WavelengthRange used;       // set once the range is known
     Eigen::VectorXd fractions;  // mean of the accepted solutions, one per class
     Eigen::VectorXd spread;     // standard deviation over the accepted solutions
-    double refitNrmsd = 0.0;    // the mean solution refitted with all references' basis spectra
-    int candidates = 0;         // solutions tried
+    double refitNrmsd = 0.0;    // of backCalculated against measured
+    Eigen::VectorXd measured;   // the spectrum on the wavelengths used
+    // The weighted mean of the accepted solutions' refits (the spectra the refit rule judges).
+    Eigen::VectorXd backCalculated;
+    int candidates = 0;               // solutions tried
     std::vector<Solution> solutions;  // all candidates; the selection indexes into them
     Selection selection;
 };

@@ -1,5 +1,7 @@
 #include "selcon3/SelfConsistentMethod.h"
 
+#include "common/FitQuality.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -64,7 +66,8 @@ Solution Iterate(const Eigen::MatrixXd& subsetSpectra, const Eigen::MatrixXd& su
             break;
         }
     }
-    solution.refitNrmsd = std::sqrt((query - spectrum).squaredNorm() / query.squaredNorm());
+    solution.refitNrmsd = Nrmsd(query, spectrum);
+    solution.spectrum = std::move(spectrum);
     return solution;
 }
 
@@ -93,20 +96,6 @@ std::vector<int> OrderByDistance(const Eigen::MatrixXd& spectra, const Eigen::Ve
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return distances(a) < distances(b); });
     return order;
-}
-
-Eigen::MatrixXd BasisSpectra(const Eigen::MatrixXd& spectra, const Eigen::MatrixXd& fractions) {
-    const Eigen::MatrixXd gram = fractions * fractions.transpose();
-    return (spectra * fractions.transpose()) *
-           gram.completeOrthogonalDecomposition().pseudoInverse();
-}
-
-double RefitNrmsd(const Eigen::MatrixXd& basisSpectra, const Eigen::VectorXd& fractions,
-                  const Eigen::VectorXd& query) {
-    const double size = query.squaredNorm();
-    if (size <= 0.0)
-        return 0.0;
-    return std::sqrt((query - basisSpectra * fractions).squaredNorm() / size);
 }
 
 std::vector<Solution> SolveSubsets(const Eigen::MatrixXd& spectra, const Eigen::MatrixXd& fractions,

@@ -25,6 +25,7 @@ struct SelfConsistentSettings {
 struct Solution {
     Eigen::VectorXd fractions;  // one per structure class
     double refitNrmsd = 0.0;    // spectrum rebuilt from fractions, against the measured one
+    Eigen::VectorXd spectrum;   // that spectrum: the references combined as for the fractions
     int referenceCount = 0;     // proteins of the subset
     int basisCount = 0;         // singular values kept
     int iterations = 0;
@@ -42,14 +43,5 @@ std::vector<int> OrderByDistance(const Eigen::MatrixXd& spectra, const Eigen::Ve
 std::vector<Solution> SolveSubsets(const Eigen::MatrixXd& spectra, const Eigen::MatrixXd& fractions,
                                    const Eigen::VectorXd& query,
                                    const SelfConsistentSettings& settings);
-
-// The spectrum that the fractions give with the basis spectra of the references (the least-squares
-// spectra of the pure classes), as a normalised root-mean-square deviation from the query:
-// sqrt(sum (q - B f)^2 / sum q^2).
-double RefitNrmsd(const Eigen::MatrixXd& basisSpectra, const Eigen::VectorXd& fractions,
-                  const Eigen::VectorXd& query);
-
-// The basis spectra B = C F^T (F F^T)^-1 of a reference set (wavelengths x classes).
-Eigen::MatrixXd BasisSpectra(const Eigen::MatrixXd& spectra, const Eigen::MatrixXd& fractions);
 
 }  // namespace tavrelion::engines::selcon

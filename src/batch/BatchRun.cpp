@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <random>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -129,6 +131,30 @@ bool Analyse(const BatchOptions& options, analysis::AnalysisCommands& commands,
     return complete && !files.empty();
 }
 
+// The analysis programs end their reports with this line when the spectrum does not look like a
+// protein's (zero or flat, far too weak or strong, a shape no reference protein has).
+constexpr std::string_view InputCheckLead = "Input check: ";
+
+// The distinct input-check lines of the result files, each once.
+std::vector<std::string> InputChecks(const std::vector<std::string>& files) {
+    std::vector<std::string> checks;
+    for (const std::string& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        std::string line;
+        while (std::getline(in, line)) {
+            const auto at = line.find(InputCheckLead);
+            if (at == std::string::npos || line.find_first_not_of(' ') != at)
+                continue;
+            line = line.substr(at);
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+                line.pop_back();
+            if (std::find(checks.begin(), checks.end(), line) == checks.end())
+                checks.push_back(line);
+        }
+    }
+    return checks;
+}
+
 // The jobs of one call: each takes the next file, analyses it in its own work folder and state,
 // and tells what the finished files gave in their order.
 class BatchJobs {
@@ -211,6 +237,8 @@ class BatchJobs {
         std::vector<std::string> results;
         const bool complete = Analyse(options_, commands, results);
         report.results.insert(report.results.end(), results.begin(), results.end());
+        for (const std::string& check : InputChecks(results))
+            answers.showMessage(check, platform::MessageIcon::Exclamation);
         if (!complete && options_.menuEntry != analysis::HelixEntry) {
             answers.showMessage("the analysis did not complete",
                                 platform::MessageIcon::Information);

@@ -134,6 +134,8 @@ class BatchRunTest : public ::testing::Test {
                 const auto engine = engines.find(name);
                 if (engine != engines.end())
                     engine->second(folder);
+                if (name == "K2D.EXE")
+                    std::ofstream(fs::path(folder) / "TAUX.TXT", std::ios::app) << k2dTail_;
                 if (slowPrograms_)
                     std::this_thread::sleep_for(std::chrono::milliseconds(50));
                 const std::lock_guard lock(mutex_);
@@ -155,6 +157,7 @@ class BatchRunTest : public ::testing::Test {
     TemporaryFolder program_;
     TemporaryFolder data_;
     TemporaryFolder work_;
+    std::string k2dTail_;        // lines K2D's stand-in adds to its report
     bool slowPrograms_ = false;  // long enough for every job to take a file
     std::mutex mutex_;
     std::set<std::string> folders_;
@@ -194,6 +197,14 @@ TEST_F(BatchRunTest, EachMethodAndItsAnswers) {
     EXPECT_EQ(out_.str(), "");
     EXPECT_NE(err_.str().find(file("LYSO.ASC") + ": Alpha helix content in LYSO.ASC "),
               std::string::npos);
+}
+
+TEST_F(BatchRunTest, AnInputCheckInAReportIsRepeatedOnStandardError) {
+    k2dTail_ = "\r\n Input check: the spectrum is zero or flat; the estimate means nothing.\r\n";
+    EXPECT_EQ(run({"--method", "k2d", file("LYSO.ASC")}), 0);
+    EXPECT_EQ(err_.str(), file("LYSO.ASC") +
+                              ": Input check: the spectrum is zero or flat; the estimate means "
+                              "nothing.\n");
 }
 
 TEST_F(BatchRunTest, CorrectionsRunBeforeTheMethodsAndTheReportsStateThem) {

@@ -1,0 +1,139 @@
+// One fit-quality measure and one input check shared by the analysis programs: the NRMSD each
+// report prints is recomputed here from the back-calculated spectrum it gives, and spectra no
+// protein gives are flagged in the same words by every program.
+#include "common/FitQuality.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "contin/ContinReport.h"
+#include "k2d/K2dProgram.h"
+#include "k2d/WeightsFile.h"
+#include "selcon3/Selcon3Report.h"
+
+namespace tavrelion::engines {
+namespace {
+
+const std::filesystem::path DataFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "data";
+
+const ReferenceSet& Sp175() {
+    static const ReferenceSet set = LoadReferenceSet(DataFolder / ReferenceFileName);
+    return set;
+}
+
+Eigen::VectorXd Protein(const std::string& code) {
+    const auto& codes = Sp175().codes;
+    return Sp175().spectra.col(std::find(codes.begin(), codes.end(), code) - codes.begin());
+}
+
+// The reports of the three programs for a spectrum from 240 nm down to 175 nm in delta epsilon.
+std::vector<std::string> Reports(const Eigen::VectorXd& spectrum) {
+    std::vector<std::string> reports;
+    selcon::MeasuredSpectrum measured{240, 175, {spectrum.begin(), spectrum.end()}};
+    const auto options = selcon::DefaultOptions();
+    const auto estimate = selcon::EstimateStructure(Sp175(), measured, options);
+    std::string text;
+    for (const auto& line :
+         selcon::Selcon3Report(Sp175(), {"test", 240, 175, ""}, estimate, options))
+        text += line + "\n";
+    reports.push_back(text);
+    const Eigen::VectorXd to190 = spectrum.head(51);
+    contin::ContinInput input;
+    input.count = 51;
+    input.highestWavelength = 240;
+    input.lowestWavelength = 190;
+    reports.push_back(contin::EstimateReport(input, {&Sp175(), ""},
+                                             contin::AnalyseSpectrum(Sp175(), 240, 190, to190)));
+    static const k2d::KohonenMap map = k2d::ReadWeightsFile(DataFolder / k2d::WeightsFileName);
+    const Eigen::VectorXd gd = spectrum.segment(0, 41).reverse() * k2d::InputPerDeltaEpsilon;
+    reports.push_back(k2d::EstimateReport(map, k2d::EstimateStructure(map, gd),
+                                          k2d::CheckInput(Sp175(), map, gd)));
+    return reports;
+}
+
+TEST(FitQuality, NrmsdIsMaoWachterWallace) {
+    // sqrt(((1-1)^2 + (2-1)^2 + (3-1)^2) / (1 + 4 + 9)) = sqrt(5 / 14)
+    EXPECT_NEAR(Nrmsd(Eigen::Vector3d(1, 2, 3), Eigen::Vector3d(1, 1, 1)), 0.597614, 1e-6);
+}
+
+struct BadSpectrum {
+    const char* name;
+    Eigen::VectorXd values;
+    const char* words;
+};
+
+class SpectrumFlags : public ::testing::TestWithParam<BadSpectrum> {};
+
+TEST_P(SpectrumFlags, EveryProgramSaysTheSame) {
+    const BadSpectrum& c = GetParam();
+    const std::string flag = SpectrumFlag(Sp175(), 240, c.values);
+    ASSERT_NE(flag.find(c.words), std::string::npos) << flag;
+    for (const std::string& report : Reports(c.values)) {
+        EXPECT_NE(report.find(flag), std::string::npos) << report;
+        EXPECT_EQ(report.find("good: the spectrum resembles"), std::string::npos);
+    }
+}
+
+Eigen::VectorXd Sine() {
+    Eigen::VectorXd sine(66);
+    for (int i = 0; i < 66; ++i)
+        sine(i) = 10.0 * std::sin(2.0 * std::numbers::pi * i / 9.0);
+    return sine;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FitQuality, SpectrumFlags,
+    ::testing::Values(BadSpectrum{"zero", Eigen::VectorXd::Zero(66), "zero or flat"},
+                      BadSpectrum{"half", 0.5 * Protein("MBH"), "intensity is far outside"},
+                      // A delta-epsilon file read as mean residue ellipticity, then converted.
+                      BadSpectrum{"deltaEpsilonAsEllipticity", Protein("MBH") / 3300.0,
+                                  "zero or flat"},
+                      BadSpectrum{"deltaEpsilonAsEllipticityHigh", 3300.0 * Protein("LYS"),
+                                  "intensity is far outside"},
+                      BadSpectrum{"sine", Sine(), "shape matches no reference protein"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FitQuality, ProteinSpectraPassTheCheck) {
+    for (const char* code : {"MBH", "LYS", "UBIQ", "CONA"})
+        EXPECT_EQ(SpectrumFlag(Sp175(), 240, Protein(code)), "") << code;
+}
+
+// Every NRMSD a report prints equals the NRMSD recomputed from the spectra the report lists.
+TEST(FitQuality, ReportsPrintOneDefinition) {
+    for (const std::string& report : Reports(0.9 * Protein("LYS"))) {
+        const auto table = report.find("   nm   measured calculated");
+        if (table == std::string::npos)
+            continue;  // K2D gives a map distance, no NRMSD
+        std::istringstream rows(report.substr(report.find('\n', table) + 1));
+        double nm = 0, measured = 0, calculated = 0, off = 0, size = 0;
+        while (rows >> nm >> measured >> calculated) {
+            off += (measured - calculated) * (measured - calculated);
+            size += measured * measured;
+        }
+        const double recomputed = std::sqrt(off / size);
+        int printed = 0;
+        for (auto at = report.find("NRMSD "); at != std::string::npos;
+             at = report.find("NRMSD ", at + 1)) {
+            double value = 0;
+            if (std::istringstream(report.substr(at + 6, 8)) >> value) {
+                EXPECT_NEAR(value, recomputed, 2e-3) << report.substr(at, 40);
+                ++printed;
+            }
+        }
+        // SELCON's summary column
+        const auto fractions = report.find(selcon::FractionsLabel);
+        if (fractions != std::string::npos) {
+            const std::string line =
+                report.substr(fractions, report.find('\n', fractions) - fractions);
+            EXPECT_NEAR(std::stod(line.substr(line.size() - 5)), recomputed, 2e-3) << line;
+            ++printed;
+        }
+        EXPECT_GE(printed, 2);
+    }
+}
+
+}  // namespace
+}  // namespace tavrelion::engines
