@@ -104,7 +104,8 @@ FigureFrame DrawFigure(DrawingSurface& surface, const store::SpectrumStore& stor
     surface.DrawStyle = Solid;
     surface.ClearClip();
     surface.Clear();
-    if (store.SpectrumLoaded == 0) {
+    // Unsound settings would give no axis to draw (and ticks without a step).
+    if (store.SpectrumLoaded == 0 || FigureSettingsProblem(settings)) {
         return {};
     }
     surface.SetFontSize(TextPoints);

@@ -15,7 +15,7 @@ struct FigureFrame {
 // frame with ticks, tick labels and axis titles outside it, the curves in colours readable on
 // white clipped to the chosen wavelength and value range, and the legend to the right of the frame,
 // where it never covers a curve. The window's cursor, zoom and layout are not used. Returns the
-// frame; draws nothing but the ground while no spectrum is loaded.
+// frame; draws nothing but the ground while no spectrum is loaded or the settings are not sound.
 FigureFrame DrawFigure(DrawingSurface& surface, const store::SpectrumStore& store,
                        const FigureSettings& settings);
 
