@@ -35,6 +35,9 @@ class DrawingSurface {
     // endLine to x = 0 one text line down.
     void PrintText(const std::string& text, bool endLine);
 
+    // The width of the text in the current font, in twips.
+    double TextWidth(const std::string& text) const { return textWidth(text); }
+
     // A segment in the given colour, or in ForeColor; only its part inside the clip rectangle,
     // when one is set.
     void DrawLine(double x1, double y1, double x2, double y2,

@@ -18,7 +18,7 @@ PainterSurface::~PainterSurface() = default;
 QPainter& PainterSurface::painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&device());
-        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::Antialiasing, smoothLines_);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
     }
     return *painter_;

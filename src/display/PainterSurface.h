@@ -36,6 +36,8 @@ class PainterSurface : public DrawingSurface {
     virtual double pixelWidth() const = 0;
     virtual double pixelHeight() const = 0;
     virtual double twipsPerPixel() const = 0;
+    // Lines drawn smooth (antialiased), for surfaces that never invert.
+    void setSmoothLines(bool smooth) { smoothLines_ = smooth; }
 
     void fill(Colour colour) override;
     void drawText(double x, double y, const std::string& text) override;
@@ -50,6 +52,7 @@ class PainterSurface : public DrawingSurface {
     const QFontMetricsF& metrics() const;
 
     std::unique_ptr<QPainter> painter_;
+    bool smoothLines_ = false;
     QFont face_{"Liberation Mono"};
     mutable std::unique_ptr<QFont> font_;
     mutable std::unique_ptr<QFontMetricsF> metrics_;

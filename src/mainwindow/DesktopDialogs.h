@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/FigureSettings.h"
 #include "platform/FileDialogService.h"
 
 class QPrinter;
@@ -26,6 +27,8 @@ class DesktopDialogs {
     // The printer of a printout, ready to paint on: the configured printer, or where there is
     // none a PDF file the user chooses. Nothing when the user cancels.
     virtual std::unique_ptr<QPrinter> startPrintout(const QString& documentName) = 0;
+    // The settings of a figure export, starting from settings; false when the user cancels.
+    virtual bool chooseFigureSettings(display::FigureSettings& settings) = 0;
 };
 
 // The desktop's own dialogs.
@@ -38,6 +41,7 @@ class QtDesktopDialogs : public DesktopDialogs {
     std::optional<QFont> chooseFont(const QFont& initial, bool printerFonts) override;
     void setUpPrinter(QPrinter& printer) override;
     std::unique_ptr<QPrinter> startPrintout(const QString& documentName) override;
+    bool chooseFigureSettings(display::FigureSettings& settings) override;
 
   private:
     QWidget* parent_;

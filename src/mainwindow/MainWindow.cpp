@@ -11,6 +11,7 @@
 #include "corrections/CorrectionCommands.h"
 #include "corrections/QtCorrectionDialogs.h"
 #include "display/Colours.h"
+#include "display/FigureExport.h"
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
@@ -184,6 +185,34 @@ void MainWindow::saveImage() {
     if (const auto file = commands_.ChooseImageFile()) {
         imageFileName_ = QString::fromLocal8Bit(file->c_str());
         plot_->surface().image().save(imageFileName_, "BMP");
+    }
+}
+
+void MainWindow::exportFigure() {
+    const store::SpectrumStore& store = *state_.store;
+    if (store.SpectrumLoaded == 0) {
+        return;
+    }
+    display::FigureSettings settings =
+        figureSettings_.value_or(display::DefaultFigureSettings(store));
+    if (!services_.desktop.chooseFigureSettings(settings)) {
+        return;
+    }
+    figureSettings_ = settings;
+    const std::string& spectrum = store.SpectrumFileName;
+    const std::string extension = display::FigureExtension(settings.format);
+    const auto file =
+        services_.fileDialogs.chooseFileToSave({"Export figure",
+                                                display::FigureFileName(spectrum, settings.format),
+                                                {{"Figure (*" + extension + ")", "*" + extension}},
+                                                1,
+                                                true});
+    if (!file) {
+        return;
+    }
+    const std::string path = display::FigureFileName(*file, settings.format);
+    if (const auto problem = display::ExportFigure(store, settings, path)) {
+        services_.messages.showMessage(*problem, platform::MessageIcon::Exclamation);
     }
 }
 

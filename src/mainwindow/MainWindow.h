@@ -4,11 +4,13 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "analysis/AnalysisCommands.h"
 #include "analysis/AnalysisHost.h"
 #include "corrections/CorrectionModels.h"
+#include "display/FigureSettings.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ProgramState.h"
 
@@ -59,6 +61,8 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void printBitmap();
     void copyImage();
     void saveImage();
+    // A figure of the shown spectra for print, as PNG, SVG or PDF.
+    void exportFigure();
     // Asks before the program ends; true when it is to end.
     bool confirmQuit();
 
@@ -115,6 +119,7 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     QFont printerFont_{"Liberation Mono", 8};
     bool closingByProgram_ = false;
     QString imageFileName_;
+    std::optional<display::FigureSettings> figureSettings_;
 };
 
 }  // namespace tavrelion::mainwindow

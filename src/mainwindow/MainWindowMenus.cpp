@@ -66,6 +66,8 @@ void MainWindow::buildFileMenu() {
             [this] { copyImage(); });
     connect(addItem(fileMenu_, "mnufileitem4", "&Save image as bitmap (*.BMP)"),
             &QAction::triggered, this, [this] { saveImage(); });
+    connect(addItem(fileMenu_, "mnufileexportfigure", "Export &figure\u2026"), &QAction::triggered,
+            this, [this] { exportFigure(); });
     connect(addItem(fileMenu_, "mnufilesavetvr", "Save spectrum as &TVR..."), &QAction::triggered,
             this, [this] { commands_.SaveSpectrumAsTvr(); });
     connect(addItem(fileMenu_, "mnufileexportcsv", "&Export spectrum as CSV..."),
@@ -165,6 +167,7 @@ void MainWindow::commandsChanged() {
     action("mnufileitem3")->setEnabled(states.copyToClipboard);
     action("mnufileitem4")->setEnabled(states.saveImage);
     action("mnufilesavetvr")->setEnabled(states.saveImage);
+    action("mnufileexportfigure")->setEnabled(states.saveImage);
     action("mnufileexportcsv")->setEnabled(states.saveImage);
     action("mnusettingsitem2")->setEnabled(states.hideCursor);
     fitMenu_->menuAction()->setEnabled(states.fitMenu && !analysisRunning_);

@@ -3,6 +3,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 
+#include "display/ExportFigureDialog.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "platform/PrinterChoice.h"
 
@@ -28,6 +29,15 @@ void QtDesktopDialogs::setUpPrinter(QPrinter& printer) {
 
 std::unique_ptr<QPrinter> QtDesktopDialogs::startPrintout(const QString& documentName) {
     return platform::ChoosePrinterOrPdf(documentName.toLocal8Bit().toStdString(), files_);
+}
+
+bool QtDesktopDialogs::chooseFigureSettings(display::FigureSettings& settings) {
+    display::ExportFigureDialog dialog(settings, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings = dialog.settings();
+    return true;
 }
 
 }  // namespace tavrelion::mainwindow

@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "mainwindow/DesktopDialogs.h"
@@ -41,6 +42,16 @@ class FakeDesktopDialogs : public mainwindow::DesktopDialogs {
         return printer;
     }
 
+    // Accepts the settings given, changed by figureChoice when one is set.
+    bool chooseFigureSettings(display::FigureSettings& settings) override {
+        if (figureChoice) {
+            figureChoice(settings);
+        }
+        return acceptFigure;
+    }
+
+    std::function<void(display::FigureSettings&)> figureChoice;
+    bool acceptFigure = true;
     std::deque<QColor> colours;
     std::deque<QFont> fonts;
     std::vector<QFont> fontRequests;

@@ -202,6 +202,18 @@ TEST_F(MainWindowTest, SavedImageIsTheWindowsPlotBesideTheSpectrum) {
               window.plot().surface().image().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(MainWindowTest, ExportedFigureTakesTheChosenFormatsExtension) {
+    open("LYSO.ASC");
+    desktop.figureChoice = [](display::FigureSettings& settings) {
+        settings.format = display::FigureFormat::Pdf;
+    };
+    files.answers.push_back((folder.path() / "figure").string());
+    window.action("mnufileexportfigure")->trigger();
+    EXPECT_EQ(files.saveRequests.back().proposedName, (folder.path() / "LYSO.pdf").string());
+    EXPECT_TRUE(isPdf(QString::fromStdString((folder.path() / "figure.pdf").string())));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(MainWindowTest, CopyPutsTheWindowsImageOnTheClipboard) {
     open("UBIQ.ASC");
     window.action("mnufileitem3")->trigger();
