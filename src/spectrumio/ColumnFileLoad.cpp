@@ -6,6 +6,7 @@
 #include "spectrumio/ColumnReaders.h"
 #include "spectrumio/ConversionDialogModel.h"
 #include "spectrumio/FileKindReaders.h"
+#include "spectrumio/UnitConversion.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
 #include "store/TextRoutines.h"
@@ -136,6 +137,13 @@ ReadOutcome ReadColumnFile(store::SpectrumStore& store, int slot, LoadServices& 
         converted.push_back(ToMeanResidue(value, *dialog.unit(), dialog.parameters()));
         if (!std::isfinite(converted.back())) {
             throw store::BasicError(store::Overflow);
+        }
+        // A wrong unit or concentration can make any row impossible, as a damaged file can.
+        if (std::fabs(converted.back()) > LargestEllipticity) {
+            throw store::BasicError(store::InvalidArgument,
+                                    "The value" + store::GeneralForm(converted.back()) +
+                                        " deg.cm2/dmol is beyond 10^7, more than any CD spectrum "
+                                        "holds");
         }
     }
     StoreOnGrid(store, slot, ready, converted, progress);

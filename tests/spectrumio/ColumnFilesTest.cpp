@@ -163,6 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"MixedSeparators", "J.txt", "ORIGIN\tJASCO\nXYDATA\n190\t1\n191;2\n",
                "J.txt, line 4: mixed separators: \";\" here, tab in the rows before (read as "
                "JASCO)."},
+        // 40000 mdeg in a 0.1-cm cell at 0.5 mM of residues: 8e7 deg.cm2/dmol.
+        Damage{"ValueNoSpectrumHolds", "P.csv", "nm,mdeg\n190,1\n191,40000\n",
+               "The value 80000000 deg.cm2/dmol is beyond 10^7, more than any CD spectrum "
+               "holds\r\nP.csv"},
         Damage{"NonNumericCell", "P.csv", "nm,mdeg\n190,1\n191,n/a\n",
                "P.csv, line 3: \"n/a\" is not a number (read as plain columns)."},
         Damage{"ShortData", "A.dat", "$DATA\n$MDCDATA:\nX CD_Signal CD_Dynode\n190 1 300\n191 2\n",
