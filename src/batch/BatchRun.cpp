@@ -237,8 +237,9 @@ class BatchJobs {
         std::vector<std::string> results;
         const bool complete = Analyse(options_, commands, results);
         report.results.insert(report.results.end(), results.begin(), results.end());
-        for (const std::string& check : InputChecks(results))
+        for (const std::string& check : InputChecks(results)) {
             answers.showMessage(check, platform::MessageIcon::Exclamation);
+        }
         if (!complete && options_.menuEntry != analysis::HelixEntry) {
             answers.showMessage("the analysis did not complete",
                                 platform::MessageIcon::Information);
