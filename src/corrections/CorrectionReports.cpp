@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "store/BasicError.h"
+#include "store/FileReplacement.h"
 
 namespace tavrelion::corrections {
 
@@ -30,26 +30,9 @@ void StateCorrections(const fs::path& report, const std::string& chain) {
     if (chain.empty() || !fs::is_regular_file(report, error)) {
         return;
     }
-    std::string content;
-    {
-        std::ifstream in(report, std::ios::binary);
-        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    fs::path temporary = report;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << CorrectionsLine(chain) << "\r\n" << content;
-        if (!out.flush()) {
-            fs::remove(temporary, error);
-            throw store::BasicError(store::PathFileAccessError);
-        }
-    }
-    fs::rename(temporary, report, error);
-    if (error) {
-        fs::remove(temporary, error);
-        throw store::BasicError(store::PathFileAccessError);
-    }
+    std::ifstream in(report, std::ios::binary);
+    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    store::ReplaceFile(report, CorrectionsLine(chain) + "\r\n" + content);
 }
 
 }  // namespace tavrelion::corrections

@@ -1,37 +1,20 @@
 #include "spectrumio/SpectrumWriter.h"
 
-#include <system_error>
-
-#include "store/BasicError.h"
+#include "store/FileReplacement.h"
 #include "store/NumberText.h"
-#include "store/TextFile.h"
 
 namespace tavrelion::spectrumio {
 namespace {
 
 constexpr const char* UnitText = "Mean residue ellipticity (deg.cm2/dmol)";
 
-template <typename WriteLines>
-void WriteThenRename(const std::filesystem::path& path, WriteLines writeLines) {
-    std::filesystem::path temporary = path;
-    temporary += ".part";
-    {
-        store::TextFileWriter file(temporary);
-        writeLines(file);
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw store::BasicError(store::PathFileAccessError);
-    }
-}
-
-void WritePairs(const store::SpectrumStore& store, store::TextFileWriter& file) {
+std::string Pairs(const store::SpectrumStore& store) {
+    std::string lines;
     for (int i = 1; i <= store.PointCount; ++i) {
-        file.writeLine(std::to_string(store.SpectrumWavelength(i)) + "," +
-                       store::ExactForm(store.SpectrumValue(i)));
+        lines += std::to_string(store.SpectrumWavelength(i)) + "," +
+                 store::ExactForm(store.SpectrumValue(i)) + "\r\n";
     }
+    return lines;
 }
 
 }  // namespace
@@ -49,18 +32,12 @@ std::string DefaultTvrTitle(const store::SpectrumStore& store) {
 
 void WriteSpectrumTvr(const store::SpectrumStore& store, const std::filesystem::path& path,
                       const std::string& title) {
-    WriteThenRename(path, [&](store::TextFileWriter& file) {
-        file.writeLine(title);
-        file.writeLine(std::to_string(store.PointCount) + "," + UnitText);
-        WritePairs(store, file);
-    });
+    store::ReplaceFile(path, title + "\r\n" + std::to_string(store.PointCount) + "," + UnitText +
+                                 "\r\n" + Pairs(store));
 }
 
 void WriteSpectrumCsv(const store::SpectrumStore& store, const std::filesystem::path& path) {
-    WriteThenRename(path, [&](store::TextFileWriter& file) {
-        file.writeLine(std::string("wavelength (nm),") + UnitText);
-        WritePairs(store, file);
-    });
+    store::ReplaceFile(path, std::string("wavelength (nm),") + UnitText + "\r\n" + Pairs(store));
 }
 
 }  // namespace tavrelion::spectrumio
