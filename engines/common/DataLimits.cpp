@@ -7,8 +7,9 @@
 namespace tavrelion::engines {
 namespace {
 
+// A letter or an underscore: "type_inf" in a quoted line of a damaged file is a name, no number.
 bool IsLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+    return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_';
 }
 
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {

@@ -10,6 +10,7 @@ TEST(DataLimits, NumbersThatAreNotFiniteAreFoundInAReportButWordsAreNot) {
     EXPECT_TRUE(PrintsNonFinite("Sheet  inf  0.12"));
     EXPECT_TRUE(PrintsNonFinite("RMS NaN%"));
     EXPECT_FALSE(PrintsNonFinite("Information: 190-240 nanometres, an infinite loop"));
+    EXPECT_FALSE(PrintsNonFinite("b.dta, line 14: \"N10__vmi_class_type_inf"));
 }
 
 TEST(DataLimits, FractionsMustEachLieInZeroToOneAndSumToOne) {
