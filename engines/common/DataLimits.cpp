@@ -7,9 +7,15 @@
 namespace tavrelion::engines {
 namespace {
 
-// A letter or an underscore: "type_inf" in a quoted line of a damaged file is a name, no number.
 bool IsLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_';
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// What a printed number follows: the start of a line, a blank, a sign or a separator. A word
+// inside a quoted line of a damaged file ("type_inf", "\"nan\"") is that file's text, no number.
+bool OpensNumber(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0 ||
+           std::string_view("+-(=,;:").find(c) != std::string_view::npos;
 }
 
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
@@ -50,7 +56,7 @@ std::string FractionsProblem(const double* fractions, int count) {
 
 bool PrintsNonFinite(std::string_view report) {
     for (std::size_t at = 0; at < report.size(); ++at) {
-        if (at > 0 && IsLetter(report[at - 1])) {
+        if (at > 0 && !OpensNumber(report[at - 1])) {
             continue;
         }
         for (const std::string_view word : {"nan", "infinity", "inf"}) {

@@ -11,6 +11,7 @@ TEST(DataLimits, NumbersThatAreNotFiniteAreFoundInAReportButWordsAreNot) {
     EXPECT_TRUE(PrintsNonFinite("RMS NaN%"));
     EXPECT_FALSE(PrintsNonFinite("Information: 190-240 nanometres, an infinite loop"));
     EXPECT_FALSE(PrintsNonFinite("b.dta, line 14: \"N10__vmi_class_type_inf"));
+    EXPECT_FALSE(PrintsNonFinite("b.dta, line 14: \"type\xA0inf\" is not a value"));
 }
 
 TEST(DataLimits, FractionsMustEachLieInZeroToOneAndSumToOne) {
