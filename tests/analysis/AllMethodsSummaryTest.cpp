@@ -22,7 +22,7 @@ TEST(AllMethodsSummary, WorkedExampleOfEveryMethodByteForByte) {
     TemporaryFolder folder;
     const auto summary = folder.path() / "LYSO.SUM";
     const auto methods = Golden / "all-methods";
-    StartSummary(summary, Golden / "FIT.VAL");
+    StartSummary(summary, methods / "LYSO.FIT");
     AppendSummaryLine(summary, Selcon2SummaryLine(methods / "LYSO.SCM"));
     AppendSummaryLine(summary, Selcon3SummaryLine(methods / "LYSO.SC3"));
     AppendSummaryLine(summary, K2dSummaryLine(methods / "LYSO.K2D"));

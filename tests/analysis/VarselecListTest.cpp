@@ -131,8 +131,8 @@ TEST(ShellSortByCount, SortsByCountAndKeepsEachLineWithItsCount) {
     std::vector<long> count(34);
     std::vector<std::string> line(34);
     for (int i = 1; i <= 33; ++i) {
-        count[static_cast<std::size_t>(i)] = (i * 7) % 5;
-        line[static_cast<std::size_t>(i)] = std::to_string((i * 7) % 5) + ":" + std::to_string(i);
+        count[static_cast<std::size_t>(i)] = (i * 13) % 7;
+        line[static_cast<std::size_t>(i)] = std::to_string((i * 13) % 7) + ":" + std::to_string(i);
     }
     std::vector<std::string> before = line;
     ShellSortByCount(33, count, line);

@@ -75,6 +75,10 @@ struct ExchangeCase {
     std::function<void(const std::filesystem::path&)> write;
 };
 
+void PrintTo(const ExchangeCase& exchange, std::ostream* out) {
+    *out << exchange.golden;
+}
+
 class ExchangeFile : public ::testing::TestWithParam<ExchangeCase> {};
 
 TEST_P(ExchangeFile, IsTheWorkedExampleByteForByte) {
