@@ -103,4 +103,14 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return lines;
 }
 
+bool EveryLineEndsCrLf(const std::string& bytes) {
+    for (std::size_t at = bytes.find('\n'); at != std::string::npos;
+         at = bytes.find('\n', at + 1)) {
+        if (at == 0 || bytes[at - 1] != '\r') {
+            return false;
+        }
+    }
+    return bytes.empty() || bytes.back() == '\n';
+}
+
 }  // namespace tavrelion::engines::engine_testing

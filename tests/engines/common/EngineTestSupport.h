@@ -42,4 +42,7 @@ ProgramRun RunProgram(const std::string& program, const std::filesystem::path& f
 // The lines of a file as the main program reads them: without CR LF.
 std::vector<std::string> Lines(const std::string& bytes);
 
+// Whether every line, the last included, ends in CR LF, as the main program's reports need.
+bool EveryLineEndsCrLf(const std::string& bytes);
+
 }  // namespace tavrelion::engines::engine_testing
