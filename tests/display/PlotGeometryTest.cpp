@@ -51,18 +51,6 @@ TEST(PlotRecording, TwoSlotsWithAnHtCutMatchTheWorkedExample) {
                                          "tests/golden/plot-two-slots.txt"));
 }
 
-TEST_F(PlotGeometry, AllPositiveValuesPutTheZeroLineAboveTheBottom) {
-    FillSlot(*store, 1, 190, 1, Ramp(71, 0, 5000));
-    redraw();
-    EXPECT_NEAR(state.ZeroLineY, 0.935 * 6000, 1e-6);
-    int zeroLabels = 0;
-    for (const auto& text : surface.texts()) {
-        zeroLabels += text.text == "    0";
-    }
-    EXPECT_EQ(zeroLabels, 2);
-    EXPECT_FALSE(surface.findText("-1000"));
-}
-
 TEST_F(PlotGeometry, DisplayedRangeOnlyWidensUntilNewSet) {
     FillSlot(*store, 1, 178, 1, Ramp(83, -10000, 0));
     FillSlot(*store, 2, 200, 1, Ramp(41, -5000, 0));  // narrower, loaded later
