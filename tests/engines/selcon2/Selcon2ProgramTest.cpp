@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "drivers/SelconInput.h"
 #include "engines/selcon3/SelconTestSupport.h"
@@ -50,7 +51,7 @@ std::string SummaryOf(const std::string& report) {
 
 double FieldValue(const std::string& summary, int field) {
     const SummaryField& f = SummaryFields[field];
-    return std::atof(Columns(summary, f.first, f.last).c_str());
+    return std::stod(Columns(summary, f.first, f.last));
 }
 
 // The accepted solutions listed before the average: cycles and the sum before scaling.
@@ -68,8 +69,8 @@ std::vector<ListedSolution> ListedSolutions(const std::string& report) {
         } else if (inTable && line.empty()) {
             break;
         } else if (inTable) {
-            listed.push_back({std::atoi(line.substr(8, 8).c_str()),
-                              std::atof(line.substr(line.size() - 5).c_str())});
+            listed.push_back(
+                {std::stoi(line.substr(8, 8)), std::stod(line.substr(line.size() - 5))});
         }
     }
     return listed;
