@@ -1,9 +1,9 @@
 # Thin wrapper over the CMake presets. `make run` builds and starts the program,
-# `make test` builds and runs every test; both install missing Debian packages first.
+# `make test` builds, runs every test and `make lint`; both install missing Debian packages first.
 JOBS ?= $(shell nproc)
 PRESET ?= default
 
-.PHONY: run test build dependencies sanitize fuzz bench package format clean
+.PHONY: run test build dependencies lint sanitize fuzz bench package format clean
 
 dependencies:
 	scripts/install-dependencies.sh
@@ -18,7 +18,14 @@ run: build
 test: PRESET = ci
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+	$(MAKE) lint
 	$(MAKE) sanitize
+
+# clang-tidy with the checks of .clang-tidy over our sources; it needs only the ci configuration
+# (its compile_commands.json), not a build.
+lint: dependencies
+	cmake --preset ci
+	scripts/lint.sh build/ci $(JOBS)
 
 # The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: dependencies

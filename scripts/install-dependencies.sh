@@ -8,7 +8,7 @@ packages=(
     libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-tidy
     help2man appstream desktop-file-utils
 )
 

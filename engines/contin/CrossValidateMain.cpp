@@ -49,23 +49,23 @@ int main(int argc, char** argv) {
     AnalysisSettings settings;
     std::vector<std::pair<int, int>> ranges;
     bool perProtein = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (argument == "--smallest" && hasValue) {
-            settings.smallestSubset = std::atoi(argv[++i]);
-        } else if (argument == "--step" && hasValue) {
-            settings.subsetStep = std::atoi(argv[++i]);
-        } else if (argument == "--proteins") {
-            perProtein = true;
-        } else if (argument == "--range" && i + 2 < argc) {
-            ranges.emplace_back(std::atoi(argv[i + 1]), std::atoi(argv[i + 2]));
-            i += 2;
-        } else {
-            file = argument;
-        }
-    }
     try {
+        for (int i = 1; i < argc; ++i) {
+            const std::string argument = argv[i];
+            const bool hasValue = i + 1 < argc;
+            if (argument == "--smallest" && hasValue) {
+                settings.smallestSubset = std::stoi(argv[++i]);
+            } else if (argument == "--step" && hasValue) {
+                settings.subsetStep = std::stoi(argv[++i]);
+            } else if (argument == "--proteins") {
+                perProtein = true;
+            } else if (argument == "--range" && i + 2 < argc) {
+                ranges.emplace_back(std::stoi(argv[i + 1]), std::stoi(argv[i + 2]));
+                i += 2;
+            } else {
+                file = argument;
+            }
+        }
         const ReferenceSet set = tavrelion::engines::LoadReferenceSet(file);
         if (ranges.empty()) {
             ranges = {{240, 175}, {240, 190}};

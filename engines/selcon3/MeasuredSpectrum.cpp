@@ -53,7 +53,9 @@ MeasuredSpectrum MakeSpectrum(int lastWavelength, int firstWavelength, std::vect
                          " nm) must lie above the first (" + std::to_string(firstWavelength) +
                          " nm)");
     }
-    const auto expected = static_cast<std::size_t>(lastWavelength - firstWavelength + 1);
+    // In 64 bits: wavelengths come from the input file, and their difference may not fit an int.
+    const auto expected =
+        static_cast<std::size_t>(static_cast<long long>(lastWavelength) - firstWavelength) + 1;
     if (values.size() != expected) {
         throw InputError("the data block holds " + std::to_string(values.size()) + " values, but " +
                          std::to_string(lastWavelength) + " to " + std::to_string(firstWavelength) +

@@ -16,7 +16,7 @@ constexpr int SumEnd = 66;
 constexpr int NrmsdEnd = 72;
 
 void PlaceEndingAt(std::string& tail, int lastColumn, const std::string& text) {
-    const auto end = static_cast<std::size_t>(lastColumn - SummaryTailColumn + 1);
+    const auto end = static_cast<std::size_t>(lastColumn - SummaryTailColumn) + 1;
     tail.replace(end - text.size(), text.size(), text);
 }
 

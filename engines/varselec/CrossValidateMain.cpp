@@ -34,15 +34,15 @@ Options ParseOptions(int argc, char** argv) {
         if (option == "--list") {
             options.list = true;
         } else if (option == "--removed" && hasValue) {
-            options.settings.removed = std::atoi(argv[++i]);
+            options.settings.removed = std::stoi(argv[++i]);
         } else if (option == "--low" && hasValue) {
-            options.settings.lowWavelength = std::atoi(argv[++i]);
+            options.settings.lowWavelength = std::stoi(argv[++i]);
         } else if (option == "--high" && hasValue) {
-            options.settings.highWavelength = std::atoi(argv[++i]);
+            options.settings.highWavelength = std::stoi(argv[++i]);
         } else if (option == "--singular-vectors" && hasValue) {
-            options.settings.fit.singularVectors = std::atoi(argv[++i]);
+            options.settings.fit.singularVectors = std::stoi(argv[++i]);
         } else if (option == "--sum-rule-weight" && hasValue) {
-            options.settings.fit.sumRuleWeight = std::atof(argv[++i]);
+            options.settings.fit.sumRuleWeight = std::stod(argv[++i]);
         } else if (option == "--reference" && hasValue) {
             options.reference = argv[++i];
         } else if (option == "--basis" && hasValue) {

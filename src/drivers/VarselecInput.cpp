@@ -57,7 +57,8 @@ void WriteCombinations(const VarselecChoice& choice, const std::filesystem::path
     const int k = choice.RemoveCount;
     std::vector<std::string> lines = {
         store::RightAlignNumber(n, 4) + store::RightAlignNumber(n - k, 4) +
-        store::RightAlignNumber(1, 6) + store::RightAlignNumber(VarselecCombinationCount(n, k), 6)};
+        store::RightAlignNumber(1, 6) +
+        store::RightAlignNumber(static_cast<double>(VarselecCombinationCount(n, k)), 6)};
     std::string line;
     for (int j = 1; j <= n; ++j) {
         line += store::RightAlignNumber(choice.SelectedIndex[static_cast<std::size_t>(j - 1)], 2);

@@ -8,6 +8,7 @@
 #include "spectrumio/FileKindReaders.h"
 #include "spectrumio/UnitConversion.h"
 #include "store/BasicError.h"
+#include "store/Int16.h"
 #include "store/NumberText.h"
 #include "store/TextRoutines.h"
 
@@ -76,7 +77,8 @@ void StoreOnGrid(store::SpectrumStore& store, int slot, const GridReady& ready,
     store.WavelengthStep = ready.step;
     store.FirstWavelength = store::RoundToInt16(ready.wavelength.front());
     const double span = ready.wavelength.back() - ready.wavelength.front();
-    store.LastWavelength = store::CheckedInt16(store.FirstWavelength + std::floor(span + 1e-6));
+    store.LastWavelength =
+        store::CheckedInt16(store.FirstWavelength + store::FloorToInt16(span + 1e-6));
     store.PointCount = store::CheckedInt16(store.LastWavelength - store.FirstWavelength + 1);
     BuildGrid(store, slot, progress);
     store.SlotRawCount(slot) = store.RawPointCount;  // every value of the file is shown

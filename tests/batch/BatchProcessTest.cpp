@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedData{"SP175.REF", "selcon3", "selcon3_mod.exe ended with exit status"},
                       DamagedData{"SP175.REF", "contin", "CONTIN.EXE ended with exit status 1"},
                       DamagedData{"weights.dat", "k2d", "K2D.EXE ended with exit status 1"}),
-    [](const auto& info) { return std::string(info.param.method); });
+    [](const auto& testCase) { return std::string(testCase.param.method); });
 
 TEST(BatchProcesses, AHungProgramIsStoppedAfterTheTimeout) {
     TemporaryFolder folder;

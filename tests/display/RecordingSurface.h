@@ -103,8 +103,8 @@ inline void FillSlot(store::SpectrumStore& store, int s, int first, double step,
     store.SlotFirstWavelength(s) = static_cast<store::Int16>(first);
     store.SlotStep(s) = step;
     store.SlotRawCount(s) = static_cast<store::Int16>(values.size());
-    store.SlotLastWavelength(s) =
-        static_cast<store::Int16>(first + static_cast<int>(step * (values.size() - 1)));
+    store.SlotLastWavelength(s) = static_cast<store::Int16>(
+        first + static_cast<int>(step * static_cast<double>(values.size() - 1)));
     double minimum = 0;
     double maximum = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {

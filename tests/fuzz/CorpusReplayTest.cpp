@@ -55,7 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Target{"selcon3input", FuzzSelcon3Input},
                     Target{"contininput", FuzzContinInput},
                     Target{"varselecspectrum", FuzzVarselecSpectrum}),
-    [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.folder); });
+    [](const testing::TestParamInfo<Target>& testCase) {
+        return std::string(testCase.param.folder);
+    });
 
 }  // namespace
 }  // namespace tavrelion::fuzz

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "C\r\n",
                               "21\xB0"
                               "C\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ResultFileRead, MarksVarselecSolutionsByCombinationAnywhere) {
     const TemporaryFolder folder;

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                 191, 192, -20000},
         Variant{"PlainUnevenStepsLaidOnWholeNanometresByStraightLines", "U.csv",
                 "nm,mdeg\n190,0\n190.7,-7\n192,-20\n", 190, 192, -20000}),
-    [](const testing::TestParamInfo<Variant>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Variant>& testCase) { return testCase.param.name; });
 
 TEST_F(ColumnFilesTest, HtCutIsToldAndCanBeSwitchedOff) {
     const std::string file = "nm,mdeg,HT\n190,-1,650\n191,-10,500\n192,-5,400\n";
@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                "CDMAX ASCII exports (.ASC), JCD files, TVR spectra, JASCO text/CSV exports, "
                "Chirascan ProDataCSV files, Aviv .dat files, PCDDB .gen and .pcd files, and "
                "plain columns of numbers (wavelength, value, optional HT)."}),
-    [](const testing::TestParamInfo<Damage>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Damage>& testCase) { return testCase.param.name; });
 
 // Units, on the manual's worked examples ----------------------------------------------------------
 

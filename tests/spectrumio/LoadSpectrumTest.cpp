@@ -440,8 +440,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "and CDMAX ASCII exports (.ASC), JCD files, TVR spectra, JASCO text/CSV "
                     "exports, Chirascan ProDataCSV files, Aviv .dat files, PCDDB .gen and .pcd "
                     "files, and plain columns of numbers (wavelength, value, optional HT)."}}),
-    [](const testing::TestParamInfo<BrokenFile>& info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<BrokenFile>& testCase) {
+        std::string name = testCase.param.name;
         for (char& c : name) {
             if (c == '.') {
                 c = '_';

@@ -107,18 +107,18 @@ TEST_F(SampleFileDrivers, TwoNanometreFileSendsOnlyPointsBackedByItsValues) {
         model.valid(model.initialConcentrationText(), model.initialCellWidthText());
     });
     ASSERT_TRUE(loadCurrentFile());
-    testing_support::TemporaryFolder folder;
-    drivers::WriteK2dInput(*store, folder.path());
-    drivers::WriteContinInput(*store, folder.path());
-    const std::string k2d = testing_support::ReadBytes(folder.path() / "GD.DAT");
+    testing_support::TemporaryFolder exchange;
+    drivers::WriteK2dInput(*store, exchange.path());
+    drivers::WriteContinInput(*store, exchange.path());
+    const std::string k2d = testing_support::ReadBytes(exchange.path() / "GD.DAT");
     EXPECT_EQ(std::count(k2d.begin(), k2d.end(), '\n'), 40);  // 200..239 nm, the file's last
-    EXPECT_NE(testing_support::ReadBytes(folder.path() / "CONTIN.IN").find(" NSTEND   50 "),
+    EXPECT_NE(testing_support::ReadBytes(exchange.path() / "CONTIN.IN").find(" NSTEND   50 "),
               std::string::npos);  // 239..190 nm, no 0 for 240
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, testing::ValuesIn(ReadExpectedLoads()),
-                         [](const testing::TestParamInfo<ExpectedLoad>& info) {
-                             std::string name = info.param.file;
+                         [](const testing::TestParamInfo<ExpectedLoad>& testCase) {
+                             std::string name = testCase.param.file;
                              for (char& c : name) {
                                  c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              }

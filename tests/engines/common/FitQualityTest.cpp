@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadSpectrum{"deltaEpsilonAsEllipticityHigh", 3300.0 * Protein("LYS"),
                                   "intensity is far outside"},
                       BadSpectrum{"sine", Sine(), "shape matches no reference protein"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(FitQuality, ProteinSpectraPassTheCheck) {
     for (const char* code : {"MBH", "LYS", "UBIQ", "CONA"})

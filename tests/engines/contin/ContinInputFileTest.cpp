@@ -150,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                "not a number"},
         Broken{"ExtraValues", [](const std::string& f) { return f + "     12."; },
                "data lines hold 52"}),
-    [](const ::testing::TestParamInfo<Broken>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Broken>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(ContinInputFile, MissingFileSaysWhere) {
     TemporaryFolder folder;

@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                          Truncate(f / ReferenceFileName, 3000);
                      },
                      "reference data could not be read"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ContinProgram, UnknownProteinToLeaveOutIsRefused) {
     TemporaryFolder folder;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "analysis/AllMethodsSummary.h"
 #include "drivers/SelconInput.h"
@@ -45,7 +46,7 @@ std::string SummaryOf(const TemporaryFolder& folder) {
 
 double FieldValue(const std::string& summary, int field) {
     const SummaryField& f = SummaryFields[field];
-    return std::atof(Columns(summary, f.first, f.last).c_str());
+    return std::stod(Columns(summary, f.first, f.last));
 }
 
 // The accepted solutions listed before the average: cycles and the sum before scaling.
@@ -63,8 +64,8 @@ std::vector<ListedSolution> ListedSolutions(const std::string& report) {
         } else if (inTable && line.empty()) {
             break;
         } else if (inTable) {
-            listed.push_back({std::atoi(line.substr(8, 8).c_str()),
-                              std::atof(line.substr(line.size() - 5).c_str())});
+            listed.push_back(
+                {std::stoi(line.substr(8, 8)), std::stod(line.substr(line.size() - 5))});
         }
     }
     return listed;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "analysis/AllMethodsSummary.h"
 #include "drivers/SelconInput.h"
@@ -26,7 +27,7 @@ std::string SummaryOf(const TemporaryFolder& folder) {
 }
 
 double FieldValue(const std::string& summary, const SummaryField& field) {
-    return std::atof(Columns(summary, field.first, field.last).c_str());
+    return std::stod(Columns(summary, field.first, field.last));
 }
 
 struct LeftOutCase {
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "INPUT:  X.ASC\r\n#\r\n#\r\n     240.00000    242.00000    1\r\n#\r\n#\r\n "
                     "-1.00 -2.00 -3.00\r\n#\r\n#\r\n        0\r\n"},
         BrokenInput{"BinaryNoise", "\x01\x02\xff\xfe\r\n\x7f"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(Selcon3Program, MissingReferenceFileIsReportedNotCrashed) {
     TemporaryFolder folder;

@@ -278,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"ProteinOutOfRange", "comctl.dta", ProteinOutOfRange, "34 is out of range"},
         BadInput{"ProteinTwice", "comctl.dta", ProteinTwice, "twice"},
         BadInput{"WrongCombinationCount", "comctl.dta", WrongCount, "announces 500"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
 }  // namespace tavrelion::engines::varselec
