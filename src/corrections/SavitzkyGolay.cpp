@@ -42,7 +42,8 @@ std::vector<double> SmoothSavitzkyGolay(const std::vector<double>& values, int p
     const auto apply = [&](const Eigen::VectorXd& weights, int target, int windowStart) {
         double sum = 0;
         for (int j = 0; j < points; ++j) {
-            sum += weights(j) * values[static_cast<std::size_t>(windowStart + j)];
+            sum += weights(j) *
+                   values[static_cast<std::size_t>(windowStart) + static_cast<std::size_t>(j)];
         }
         smoothed[static_cast<std::size_t>(target)] = sum;
     };
