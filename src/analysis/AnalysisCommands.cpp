@@ -256,13 +256,13 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     } catch (const store::ExplainedError& failure) {
         c_.messages.showMessage(failure.reason(), platform::MessageIcon::Information);
     }
+    methodResults_ = LeastSquaresResults(c_.store, c_.referenceSets, c_.fitResults);
     if (allMethods) {
         c_.store.ResultFilePath = report;
         Skippable([&] {
             StartSummary(summary_, report);
             corrections::StateCorrections(summary_, statement_);
         });
-        methodResults_ = LeastSquaresResults(c_.store, c_.referenceSets, c_.fitResults);
     } else {
         show(shown, ResultWindowKind::AnalysisResults);
     }
@@ -459,8 +459,8 @@ void AnalysisCommands::finish(bool allMethods, const std::string& result,
                               MethodResult (*read)(const fs::path&)) {
     if (allMethods) {
         Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
-        collect(result, [&] { return read(result); });
     }
+    collect(result, [&] { return read(result); });
     // Only once the summary has its values: a file name in the chain must not pass for one.
     Skippable([&] { corrections::StateCorrections(result, statement_); });
     if (!allMethods) {

@@ -66,7 +66,8 @@ class AnalysisCommands {
     // Whether the last command ran all its methods to the end.
     bool completed() const { return completed_; }
 
-    // What "All methods" read from each method's own result, in the order they ran.
+    // What the last command read from each method's own result, in the order they ran (the
+    // five least-squares sets, or one program's; all of them for "All methods").
     const std::vector<MethodResult>& methodResults() const { return methodResults_; }
     // The rows of its table (base + ".CSV") without the header, for collecting several
     // spectra's rows in one table.

@@ -214,7 +214,12 @@ TEST_F(AnalysisCommandsTest, SingleMethodsShowTheirResultBesideTheSpectrum) {
     click(Selcon2Entry);
     click(K2dEntry);
     click(ContinEntry);
+    // Each method's result as the fits window takes it.
+    ASSERT_EQ(commands_.methodResults().size(), 1u);
+    EXPECT_EQ(commands_.methodResults()[0].method, "CONTIN");
     click(LeastSquaresEntry);
+    ASSERT_EQ(commands_.methodResults().size(), 5u);
+    EXPECT_EQ(commands_.methodResults()[4].method, "Yang");
     ASSERT_EQ(host_.shown.size(), 4u);
     EXPECT_EQ(host_.shown[0].path, result(".SCM").string());
     EXPECT_EQ(host_.shown[1].path, result(".K2D").string());
