@@ -6,8 +6,11 @@
 #include <system_error>
 
 #include "analysis/AllMethodsSummary.h"
+#include "analysis/Consensus.h"
 #include "analysis/ContentBoundsModel.h"
+#include "analysis/MethodResultReaders.h"
 #include "analysis/ReferenceChoiceModel.h"
+#include "analysis/ResultTable.h"
 #include "analysis/SelconSettingsModel.h"
 #include "analysis/VarselecList.h"
 #include "corrections/CorrectionReports.h"
@@ -124,6 +127,24 @@ void RemoveEarlier(const fs::path& file) {
     }
 }
 
+// The analysed range, highest wavelength first ("240-178"), and its short end.
+struct AnalysedRange {
+    std::string text;
+    int shortest = 0;
+};
+
+AnalysedRange RangeOf(const store::SpectrumStore& store) {
+    const int points = estimation::GridPointsWithData(store);
+    if (points < 1) {
+        return {};
+    }
+    const int first = store.SpectrumWavelength(1);
+    const int last = store.SpectrumWavelength(points);
+    const int high = std::max(first, last);
+    const int low = std::min(first, last);
+    return {std::to_string(high) + "-" + std::to_string(low), low};
+}
+
 class RunningGuard {
   public:
     explicit RunningGuard(AnalysisHost& host) : host_(host) { host_.analysisRunning(true); }
@@ -147,6 +168,13 @@ void AnalysisCommands::AnalysisMenuClick(int index) {
     // FIT.VAL states the HT cut in a line of its own; every other report states it first.
     statement_ = corrections::ReportStatement(c_.store.HtCutNote, corrections_);
     summary_ = workFile(SummaryWorkFile).string();
+    methodResults_.clear();
+    tableProblems_.clear();
+    tableRows_.clear();
+    tableText_.clear();
+    const AnalysedRange range = RangeOf(c_.store);
+    table_ = TableContext{spectrumFile_, TodayText(), "SP175", range.text};
+    shortestWavelength_ = range.shortest;
     try {
         runEntry(index);
     } catch (const Cancelled&) {
@@ -184,7 +212,8 @@ void AnalysisCommands::runEntry(int index) {
     for (const auto& program : programs) {
         if ((index == program.entry || all) && !(this->*program.method)(all)) {
             if (all) {
-                // Ended by a missing program or a cancelled dialog: the summary so far stays.
+                // Ended by a missing program or a cancelled dialog: the summary so far stays. No
+                // table: a consensus of the methods that happened to run would mislead.
                 store::ReplaceFileWithCopy(summary_, resultName(".SUM"));
             }
             return;
@@ -195,7 +224,9 @@ void AnalysisCommands::runEntry(int index) {
         store::ReplaceFileWithCopy(summary_, summary);
         c_.store.ResultFilePath = summary;
         addResult(summary);
-        show(summary, ResultWindowKind::AnalysisResults);
+        writeTable();
+        c_.host.showResultWithPreface(summary, ResultWindowKind::AnalysisResults,
+                                      tableText_ + "\r\n");
     }
     completed_ = true;
 }
@@ -225,6 +256,7 @@ bool AnalysisCommands::leastSquares(bool allMethods) {
     } catch (const store::ExplainedError& failure) {
         c_.messages.showMessage(failure.reason(), platform::MessageIcon::Information);
     }
+    methodResults_ = LeastSquaresResults(c_.store, c_.referenceSets, c_.fitResults);
     if (allMethods) {
         c_.store.ResultFilePath = report;
         Skippable([&] {
@@ -266,7 +298,7 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
             .writeLine(data.resultLine);
     });
     const std::string result = publish("output", ".SCM");
-    finish(allMethods, result, Selcon2SummaryLine);
+    finish(allMethods, result, Selcon2SummaryLine, ReadSelcon2Result);
     return true;
 }
 
@@ -277,7 +309,7 @@ bool AnalysisCommands::runSelcon3(bool allMethods) {
     WriteInputs(workFolder(), [&] { drivers::WriteSelcon3Input(c_.store, workFolder()); });
     runProgram("selcon3_mod.exe", {"CON"}, "protein.ssc");
     const std::string result = publish("protein.ssc", ".SC3");
-    finish(allMethods, result, Selcon3SummaryLine);
+    finish(allMethods, result, Selcon3SummaryLine, ReadSelcon3Result);
     return true;
 }
 
@@ -290,7 +322,7 @@ bool AnalysisCommands::runK2d(bool allMethods) {
     WriteInputs(workFolder(), [&] { drivers::WriteK2dInput(c_.store, workFolder()); });
     runProgram("K2D.EXE", {}, "TAUX.TXT");
     const std::string result = publish("TAUX.TXT", ".K2D");
-    finish(allMethods, result, K2dSummaryLine);
+    finish(allMethods, result, K2dSummaryLine, ReadK2dResult);
     return true;
 }
 
@@ -301,7 +333,7 @@ bool AnalysisCommands::runContin(bool allMethods) {
     WriteInputs(workFolder(), [&] { drivers::WriteContinInput(c_.store, workFolder()); });
     runProgram("CONTIN.EXE", {}, "CONTIN.CNT");
     const std::string result = publish("CONTIN.CNT", ".CNT");
-    finish(allMethods, result, ContinSummaryLine);
+    finish(allMethods, result, ContinSummaryLine, ReadContinResult);
     return true;
 }
 
@@ -340,6 +372,10 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
         const std::string list = store::ResultFileName(result, ".LST");
         AppendSummaryText(summary_, analysed ? VarselecSummaryText(list) : VarselecSummaryStart);
     });
+    if (analysed) {
+        const std::string list = store::ResultFileName(result, ".LST");
+        collect(list, [&] { return ReadVarselecResult(list); });
+    }
     return true;
 }
 
@@ -419,14 +455,50 @@ std::string AnalysisCommands::publish(const char* output, const char* extension)
 }
 
 void AnalysisCommands::finish(bool allMethods, const std::string& result,
-                              std::string (*summaryLine)(const fs::path&)) {
+                              std::string (*summaryLine)(const fs::path&),
+                              MethodResult (*read)(const fs::path&)) {
     if (allMethods) {
         Skippable([&] { AppendSummaryLine(summary_, summaryLine(result)); });
     }
+    collect(result, [&] { return read(result); });
     // Only once the summary has its values: a file name in the chain must not pass for one.
     Skippable([&] { corrections::StateCorrections(result, statement_); });
     if (!allMethods) {
         show(result, ResultWindowKind::AnalysisResults);
+    }
+}
+
+void AnalysisCommands::collect(const std::string& source,
+                               const std::function<MethodResult()>& read) {
+    std::string problem;
+    try {
+        methodResults_.push_back(read());
+        return;
+    } catch (const store::ExplainedError& error) {
+        problem = error.reason();
+    } catch (const store::BasicError& error) {
+        problem = source + ": error " + std::to_string(error.number());
+    }
+    // A report without an estimate may still say why: its input check.
+    const std::string check = ReadInputCheck(source);
+    tableProblems_.push_back(check.empty() ? problem : problem + "; " + check);
+}
+
+// The table of the methods that gave a result, with their consensus, beside the spectrum as
+// base + ".CSV"; a table that cannot be written is told and leaves the summary as it is.
+void AnalysisCommands::writeTable() {
+    const ConsensusResult consensus = ConsensusOf(methodResults_, shortestWavelength_);
+    tableRows_ = ResultTableRows(table_, methodResults_, consensus);
+    tableText_ = ResultTableText(table_, methodResults_, consensus);
+    for (const std::string& problem : tableProblems_) {
+        tableText_ += " Not in the table: " + problem + "\r\n";
+    }
+    const std::string table = resultName(".CSV");
+    try {
+        store::ReplaceFile(table, std::string(ResultTableHeader) + "\r\n" + tableRows_);
+        addResult(table);
+    } catch (const store::ExplainedError& failure) {
+        c_.messages.showMessage(failure.reason(), platform::MessageIcon::Information);
     }
 }
 

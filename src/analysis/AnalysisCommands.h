@@ -1,12 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "analysis/AnalysisDialogs.h"
 #include "analysis/AnalysisHost.h"
 #include "analysis/AnalysisSettings.h"
+#include "analysis/MethodResult.h"
+#include "analysis/ResultTable.h"
 #include "estimation/LeastSquaresFit.h"
 #include "estimation/ReferenceSets.h"
 #include "platform/MessageService.h"
@@ -63,6 +66,15 @@ class AnalysisCommands {
     // Whether the last command ran all its methods to the end.
     bool completed() const { return completed_; }
 
+    // What the last command read from each method's own result, in the order they ran (the
+    // five least-squares sets, or one program's; all of them for "All methods").
+    const std::vector<MethodResult>& methodResults() const { return methodResults_; }
+    // The rows of its table (base + ".CSV") without the header, for collecting several
+    // spectra's rows in one table.
+    const std::string& tableRows() const { return tableRows_; }
+    // The result files that could not be read into the table, each with its reason.
+    const std::vector<std::string>& tableProblems() const { return tableProblems_; }
+
   private:
     using Method = bool (AnalysisCommands::*)(bool allMethods);
 
@@ -83,7 +95,11 @@ class AnalysisCommands {
     // extension given; returns that path.
     std::string publish(const char* output, const char* extension);
     void finish(bool allMethods, const std::string& result,
-                std::string (*summaryLine)(const std::filesystem::path&));
+                std::string (*summaryLine)(const std::filesystem::path&),
+                MethodResult (*read)(const std::filesystem::path&));
+    // Adds a method's result to the table, or the reason why its file could not be read.
+    void collect(const std::string& source, const std::function<MethodResult()>& read);
+    void writeTable();
     void show(const std::string& path, results::ResultWindowKind window);
     void addResult(const std::string& path);
     std::string programFile(const char* name) const;
@@ -98,6 +114,12 @@ class AnalysisCommands {
     std::string statement_;     // its HT cut and corrections, stated first in the other reports
     std::string summary_;       // built in the work folder, put beside the spectrum at the end
     std::vector<std::string> resultFiles_;
+    std::vector<MethodResult> methodResults_;
+    std::vector<std::string> tableProblems_;
+    TableContext table_;
+    int shortestWavelength_ = 0;
+    std::string tableRows_;
+    std::string tableText_;
     bool completed_ = false;
     std::string failureReason_;
 };

@@ -21,6 +21,9 @@ class AnalysisHost {
                                                const std::string& workingFolder) = 0;
 
     virtual void showResult(const std::string& path, results::ResultWindowKind window) = 0;
+    // Shows a result file with a text above it (the table above the summary of "All methods").
+    virtual void showResultWithPreface(const std::string& path, results::ResultWindowKind window,
+                                       const std::string& preface) = 0;
     virtual void closeResult(results::ResultWindowKind window) = 0;
 
     // True while an analysis program runs: no second analysis may start and mix the exchange

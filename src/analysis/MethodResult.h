@@ -17,6 +17,9 @@ struct MethodResult {
     double sheet = 0;
     double turn = 0;
     double other = 0;
+    // False where the method has no turn class (three-column sets, K2D): `other` is then the
+    // rest, turn and other together, and `turn` stays 0.
+    bool turnGiven = true;
     double total = 0;
     // Normalised RMS deviation (Mao, Wachter & Wallace 1982); none where the method gives no
     // back-calculated spectrum.
@@ -24,10 +27,15 @@ struct MethodResult {
     // "good", "fair", "poor", "not graded", or empty where the method grades nothing.
     std::string quality;
     // The back-calculated spectrum on the wavelengths the method used (nm, highest first) with
-    // the measured values it was compared with; empty where the method gives none.
+    // the measured values it was compared with, in mean residue ellipticity (deg.cm2/dmol; the
+    // analysis programs' delta epsilon per residue times 3300, the factor of the exchange
+    // files); empty where the method gives none.
     std::vector<double> wavelengths;
     std::vector<double> measured;
     std::vector<double> calculated;
+    // The analysis program's " Input check: ..." line, as it wrote it, where it found the
+    // spectrum unfit for the method (zero, flat, wrongly scaled, unlike any protein); else empty.
+    std::string inputCheck;
 };
 
 }  // namespace tavrelion::analysis

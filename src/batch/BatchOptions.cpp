@@ -102,6 +102,7 @@ const std::vector<std::string>& BatchValueOptions() {
         "multiply",
         "subtract",
         "smooth",
+        "table",
     };
     return names;
 }
@@ -170,6 +171,8 @@ void SetBatchOption(BatchOptions& options, const std::string& name, const std::s
         options.subtract = value;
     } else if (argument == "--smooth") {
         options.smooth = value;
+    } else if (argument == "--table") {
+        options.table = value;
     } else {
         throw std::invalid_argument("unknown option " + argument);
     }
@@ -181,6 +184,9 @@ void CheckBatchOptions(const BatchOptions& options) {
     }
     if (options.mgPerMl.has_value() && options.concentration.has_value()) {
         throw std::invalid_argument("give --concentration or --mg-per-ml, not both");
+    }
+    if (!options.table.empty() && options.menuEntry != 9) {
+        throw std::invalid_argument("--table needs --method all, whose results it collects");
     }
 }
 
@@ -201,7 +207,8 @@ Options (defaults in brackets):
   --method M               lsq, helix, varselec, selcon2, selcon3, k2d, contin or all [all].
                            all runs lsq, selcon2, selcon3, k2d, contin and varselec and writes
                            the summary (.SUM); lsq also copies the report beside the spectrum
-                           as .FIT.
+                           as .FIT, and the table of every method's fractions, fit quality
+                           and their consensus (.CSV).
   --program-dir DIR        the program folder with the analysis programs and their data; it is
                            only read [the folder of tavrelion-batch]
   --residues N             number of amino-acid residues, for --method helix [required there]
@@ -229,6 +236,8 @@ Options (defaults in brackets):
   --varselec-proteins LIST Varselec basis proteins kept, e.g. 1-20,25,30-33 [1-33]
   --content-min N          Varselec analysis: lowest total content accepted, percent [10]
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
+  --table FILE             also collect the .CSV rows of every file, in the order given, in
+                           one CSV file FILE under one header (with --method all)
   --jobs N                 files analysed side by side, each in a work folder of its own
                            [the number of processor cores]
   --timeout SECONDS        an analysis program still running after this time is stopped and

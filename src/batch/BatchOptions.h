@@ -21,6 +21,7 @@ struct BatchOptions {
     std::optional<double> meanResidueWeight;
     std::optional<double> htMax;
     std::optional<std::string> convertTo;  // "tvr" or "csv"
+    std::string table;  // one CSV with the result-table rows of every file; empty: none
     bool methodGiven = false;
     std::optional<int> selconModel;
     std::optional<int> selconIterations;

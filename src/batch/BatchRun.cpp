@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "analysis/AnalysisCommands.h"
+#include "analysis/ResultTable.h"
 #include "batch/BatchAnswers.h"
 #include "batch/BatchConvert.h"
 #include "batch/BatchCorrections.h"
@@ -39,6 +40,8 @@ class BatchHost : public analysis::AnalysisHost {
         return services_.runProgram(program, arguments, workingFolder);
     }
     void showResult(const std::string&, results::ResultWindowKind) override {}
+    void showResultWithPreface(const std::string&, results::ResultWindowKind,
+                               const std::string&) override {}
     void closeResult(results::ResultWindowKind) override {}
     void analysisRunning(bool) override {}
 
@@ -90,6 +93,7 @@ struct BatchState {
 struct FileReport {
     std::string messages;
     std::vector<std::string> results;
+    std::string tableRows;
     bool failed = false;
     bool done = false;
 };
@@ -199,6 +203,15 @@ class BatchJobs {
 
     int failures() const { return failures_; }
 
+    // The table rows of every file, in the order of the files, once all are done.
+    std::string tableRows() const {
+        std::string rows;
+        for (const FileReport& report : reports_) {
+            rows += report.tableRows;
+        }
+        return rows;
+    }
+
   private:
     std::size_t take() {
         std::lock_guard lock(mutex_);
@@ -237,6 +250,10 @@ class BatchJobs {
         std::vector<std::string> results;
         const bool complete = Analyse(options_, commands, results);
         report.results.insert(report.results.end(), results.begin(), results.end());
+        report.tableRows = commands.tableRows();
+        for (const std::string& problem : commands.tableProblems()) {
+            answers.showMessage("not in the table: " + problem, platform::MessageIcon::Information);
+        }
         for (const std::string& check : InputChecks(results)) {
             answers.showMessage(check, platform::MessageIcon::Exclamation);
         }
@@ -352,7 +369,18 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
         thread.join();
     }
     const bool stopped = services.stop != nullptr && services.stop->load();
-    return jobs.failures() == 0 && !stopped ? 0 : 1;
+    bool tableWritten = true;
+    if (!options.table.empty()) {
+        try {
+            store::ReplaceFile(options.table, std::string(analysis::ResultTableHeader) + "\r\n" +
+                                                  jobs.tableRows());
+            services.out << PrintablePath(options.table) << '\n';
+        } catch (const store::ExplainedError& error) {
+            services.err << "tavrelion-batch: " << error.reason() << '\n';
+            tableWritten = false;
+        }
+    }
+    return jobs.failures() == 0 && !stopped && tableWritten ? 0 : 1;
 }
 
 }  // namespace tavrelion::batch

@@ -9,40 +9,17 @@
 namespace tavrelion::estimation {
 namespace {
 
-// The grid points backed by a value of the file: for a 1-nm file all but the grid's extra last
-// point, for other steps those whose raw value was read (never positions past the grid).
-int GridPointsWithData(const store::SpectrumStore& store) {
-    // A load that failed part-way may leave counts beyond the grid.
-    const int gridPoints = std::min<int>(store.PointCount, store::MaxPoints);
-    if (!(store.WavelengthStep > 0.0)) {
-        return std::min<int>(gridPoints, store.RawPointCount);
-    }
-    int backed = 0;
-    for (int i = 1; i <= gridPoints; ++i) {
-        if (spectrumio::RawIndexOfGridPoint(i, store.WavelengthStep) > store.RawPointCount) {
-            break;
-        }
-        backed = i;
-    }
-    return backed;
-}
-
 // The normal equations of one set over the wavelengths it shares with the spectrum.
-void BuildNormalEquations(const store::SpectrumStore& store, const ReferenceSet& set, int points,
-                          NormalMatrix& a, NormalVector& b) {
+void BuildNormalEquations(const store::SpectrumStore& store, const ReferenceSet& set,
+                          const std::vector<MatchedRow>& rows, NormalMatrix& a, NormalVector& b) {
     const int n = set.ComponentCount;
-    for (int i = 1; i <= points; ++i) {
-        for (int row = 1; row <= set.RowCount; ++row) {
-            if (set.RefWavelength(row) != store.SpectrumWavelength(i)) {
-                continue;
-            }
-            const double y = store.SpectrumValue(i);
-            for (int p = 1; p <= n; ++p) {
-                const double xp = set.RefBasis(row, p);
-                b[p] += xp * y;
-                for (int q = p; q <= n; ++q) {
-                    a[p][q] += xp * set.RefBasis(row, q);
-                }
+    for (const MatchedRow& match : rows) {
+        const double y = store.SpectrumValue(match.point);
+        for (int p = 1; p <= n; ++p) {
+            const double xp = set.RefBasis(match.row, p);
+            b[p] += xp * y;
+            for (int q = p; q <= n; ++q) {
+                a[p][q] += xp * set.RefBasis(match.row, q);
             }
         }
     }
@@ -73,6 +50,35 @@ void StoreCoefficients(int setNumber, const ReferenceSet& set, const NormalVecto
 
 }  // namespace
 
+int GridPointsWithData(const store::SpectrumStore& store) {
+    // A load that failed part-way may leave counts beyond the grid.
+    const int gridPoints = std::min<int>(store.PointCount, store::MaxPoints);
+    if (!(store.WavelengthStep > 0.0)) {
+        return std::min<int>(gridPoints, store.RawPointCount);
+    }
+    int backed = 0;
+    for (int i = 1; i <= gridPoints; ++i) {
+        if (spectrumio::RawIndexOfGridPoint(i, store.WavelengthStep) > store.RawPointCount) {
+            break;
+        }
+        backed = i;
+    }
+    return backed;
+}
+
+std::vector<MatchedRow> MatchedRows(const store::SpectrumStore& store, const ReferenceSet& set) {
+    std::vector<MatchedRow> rows;
+    const int points = GridPointsWithData(store);
+    for (int i = 1; i <= points; ++i) {
+        for (int row = 1; row <= set.RowCount; ++row) {
+            if (set.RefWavelength(row) == store.SpectrumWavelength(i)) {
+                rows.push_back({i, row});
+            }
+        }
+    }
+    return rows;
+}
+
 void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& sets,
                      FitResults& results, platform::MessageService& messages) {
     if (store.RawPointCount > store::MaxPoints) {
@@ -81,7 +87,6 @@ void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& set
             platform::MessageIcon::Critical);
         return;
     }
-    const int points = GridPointsWithData(store);
     for (int setNumber = 1; setNumber <= ReferenceSetCount; ++setNumber) {
         const ReferenceSet& set = sets(setNumber);
         results.FitSetName(setNumber) = ReferenceSetName(setNumber);
@@ -90,7 +95,7 @@ void LeastSquaresFit(const store::SpectrumStore& store, const ReferenceSets& set
         // A set that could not be read whole has no usable columns.
         const bool usable = set.ComponentCount >= 1 && set.ComponentCount <= MaxComponents;
         if (usable) {
-            BuildNormalEquations(store, set, points, a, b);
+            BuildNormalEquations(store, set, MatchedRows(store, set), a, b);
         }
         if (usable && GaussJordanSolve(a, b, set.ComponentCount)) {
             StoreCoefficients(setNumber, set, &b, results);

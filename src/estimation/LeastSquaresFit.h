@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "estimation/ReferenceSets.h"
 #include "platform/MessageService.h"
@@ -24,6 +25,20 @@ struct FitResults {
     store::CheckedArray<std::optional<double>, ReferenceSetCount + 1> FitTurn;
     store::CheckedArray<std::optional<double>, ReferenceSetCount + 1> FitCoil;
 };
+
+// The grid points backed by a value of the file: for a 1-nm file all but the grid's extra last
+// point, for other steps those whose raw value was read (never positions past the grid).
+int GridPointsWithData(const store::SpectrumStore& store);
+
+// A row of the fit: the spectrum's grid point and the set's row at the same wavelength.
+struct MatchedRow {
+    int point = 0;
+    int row = 0;
+};
+
+// The rows a fit of the set uses, in the order it sums them: grid points backed by a value read
+// from the file, each with every set row of its wavelength.
+std::vector<MatchedRow> MatchedRows(const store::SpectrumStore& store, const ReferenceSet& set);
 
 // Ordinary linear least squares of the current spectrum on each basis set in turn, at the
 // wavelengths the two share exactly (no interpolation, no constraints): the normal equations

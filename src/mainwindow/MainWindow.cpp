@@ -140,6 +140,11 @@ void MainWindow::showResult(const std::string& path, results::ResultWindowKind w
     services_.resultWindows.OpenResultWindow(path, window);
 }
 
+void MainWindow::showResultWithPreface(const std::string& path, results::ResultWindowKind window,
+                                       const std::string& preface) {
+    services_.resultWindows.OpenResultWindow(path, window, preface);
+}
+
 void MainWindow::closeResult(results::ResultWindowKind window) {
     services_.resultWindows.CloseResultWindow(window);
 }

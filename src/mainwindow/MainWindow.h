@@ -80,6 +80,8 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
                                        const std::vector<std::string>& arguments,
                                        const std::string& workingFolder) override;
     void showResult(const std::string& path, results::ResultWindowKind window) override;
+    void showResultWithPreface(const std::string& path, results::ResultWindowKind window,
+                               const std::string& preface) override;
     void closeResult(results::ResultWindowKind window) override;
     void analysisRunning(bool running) override;
 

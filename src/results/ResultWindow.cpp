@@ -140,7 +140,7 @@ void ResultWindow::showText(const std::string& text) {
     readShown_ = editor_->toPlainText();
 }
 
-void ResultWindow::openFile(const std::string& path) {
+void ResultWindow::openFile(const std::string& path, const std::string& preface) {
     const ResultFileContent content = model_.open(path);
     if (content.status == ResultFileContent::Status::Unreadable) {
         services_.messages.showMessage(ResultWindowModel::OpenErrorMessage,
@@ -155,7 +155,7 @@ void ResultWindow::openFile(const std::string& path) {
                                        platform::MessageIcon::Critical);
         return;
     }
-    showText(content.text);
+    showText(preface + content.text);
     shownPath_ = path;
     applyModel();
 }

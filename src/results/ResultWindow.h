@@ -39,7 +39,7 @@ class ResultWindow : public QMainWindow {
                  QWidget* parent = nullptr);
 
     // Shows the file less its last character; see OpenResultWindow.
-    void openFile(const std::string& path);
+    void openFile(const std::string& path, const std::string& preface = {});
     // Closes the window; the next opening starts as the window first loaded.
     void closeWindow();
 

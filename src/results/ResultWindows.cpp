@@ -12,8 +12,9 @@ ResultWindow& ResultWindows::window(ResultWindowKind which) {
     return which == ResultWindowKind::AnalysisResults ? *analysisResults_ : *varselecList_;
 }
 
-void ResultWindows::OpenResultWindow(const std::string& path, ResultWindowKind which) {
-    window(which).openFile(path);
+void ResultWindows::OpenResultWindow(const std::string& path, ResultWindowKind which,
+                                     const std::string& preface) {
+    window(which).openFile(path, preface);
 }
 
 void ResultWindows::CloseResultWindow(ResultWindowKind which) {

@@ -22,7 +22,9 @@ class ResultWindows {
     // its last character, captioned "Tavrelion Editor: " + the path, with "&Analyze" when the
     // file contains "combination:". A file that cannot be read, or is empty, is told with
     // "Error encountered while trying to open file, please retry."
-    void OpenResultWindow(const std::string& path, ResultWindowKind which);
+    // A preface (lines ended by CR LF) is shown above the file's text and saved with it.
+    void OpenResultWindow(const std::string& path, ResultWindowKind which,
+                          const std::string& preface = {});
     void CloseResultWindow(ResultWindowKind which);
 
     ResultWindow& window(ResultWindowKind which);

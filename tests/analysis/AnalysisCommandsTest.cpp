@@ -96,8 +96,8 @@ TEST_F(AnalysisCommandsTest, AllMethodsRunsEveryProgramAndWritesTheSummary) {
         std::string(26, ' ') + "HELIX  BETA  TURN   PP2    OTHERS  F-Sum CDRMS\r\n";
     ASSERT_EQ(summary.rfind(header, 0), 0u);
     EXPECT_NE(summary.find("\r\n Fasman"), std::string::npos);
-    EXPECT_NE(summary.find("\r\n Self Consistent Method  0.30 0.20 0.10 0.40\r\n"
-                           " Self Selcon3    Method  0.31 0.21 0.11 0.37 \r\n"
+    EXPECT_NE(summary.find("\r\n Self Consistent Method  0.30 0.20 0.10 0.40 1.00 0.03\r\n"
+                           " Self Selcon3    Method  0.31 0.21 0.11 0.37 1.00 0.03\r\n"
                            " K2D method " +
                            std::string(14, ' ') + "0.45   0.12" + std::string(17, ' ') +
                            "0.43\r\n CONTIN method            0.333  0.222" + std::string(16, ' ') +
@@ -116,10 +116,31 @@ TEST_F(AnalysisCommandsTest, AllMethodsRunsEveryProgramAndWritesTheSummary) {
     EXPECT_EQ(host_.shown[1].window, ResultWindowKind::AnalysisResults);
     EXPECT_EQ(store_.ResultFilePath, result(".SUM").string());
     EXPECT_EQ(commands_.resultFiles(),
-              (std::vector<std::string>{result(".FIT").string(), result(".SCM").string(),
-                                        result(".SC3").string(), result(".K2D").string(),
-                                        result(".CNT").string(), result(".OUT").string(),
-                                        result(".LST").string(), result(".SUM").string()}));
+              (std::vector<std::string>{
+                  result(".FIT").string(), result(".SCM").string(), result(".SC3").string(),
+                  result(".K2D").string(), result(".CNT").string(), result(".OUT").string(),
+                  result(".LST").string(), result(".SUM").string(), result(".CSV").string()}));
+
+    // The table: a row for each method, read from its result, and the consensus; the window
+    // shows it above the summary.
+    const std::string table = ReadBytes(result(".CSV"));
+    EXPECT_EQ(table.rfind(std::string(ResultTableHeader) + "\r\n", 0), 0u);
+    const std::string rowStart = store_.SpectrumFileName + "," + TodayText() + ",SP175,260-178,";
+    for (const char* row :
+         {"Fasman,", "Chang,", "SELCON2,0.300,0.200,0.100,0.400,1.000,0.030,good,", "SELCON3,",
+          "K2D,0.450,0.120,,0.430,1.000,,good,", "CONTIN,0.333,0.222,0.200,0.244,0.999,0.030,good,",
+          "Varselec,", "Consensus,"}) {
+        EXPECT_NE(table.find("\r\n" + rowStart + row), std::string::npos) << row << table;
+    }
+    EXPECT_TRUE(commands_.tableProblems().empty());
+    ASSERT_EQ(commands_.methodResults().size(), 10u);
+    EXPECT_EQ(commands_.methodResults()[5].calculated,
+              (std::vector<double>{-0.99 * 3300, -1.95 * 3300, -2.9 * 3300}));
+    EXPECT_EQ(host_.preface.rfind(" Results table: 260-178 nm", 0), 0u) << host_.preface;
+    EXPECT_NE(
+        host_.preface.find("\r\n SELCON2      0.300  0.200  0.100  0.400  1.000  0.030  good"),
+        std::string::npos)
+        << host_.preface;
 }
 
 TEST_F(AnalysisCommandsTest, AllMethodsStopsAfterTheLeastSquaresPart) {
@@ -155,7 +176,9 @@ TEST_F(AnalysisCommandsTest, SummaryIsWrittenAndShownWhenTheVarselecAnalysisEnds
     const std::string summary = ReadBytes(result(".SUM"));
     EXPECT_NE(summary.find("\r\n CONTIN method"), std::string::npos);
     EXPECT_EQ(summary.substr(summary.size() - 24), "\r\n Varselec             ");
-    EXPECT_EQ(commands_.resultFiles().back(), result(".SUM").string());
+    const std::vector<std::string>& files = commands_.resultFiles();
+    EXPECT_EQ(std::vector<std::string>(files.end() - 2, files.end()),
+              (std::vector<std::string>{result(".SUM").string(), result(".CSV").string()}));
 }
 
 TEST_F(AnalysisCommandsTest, ProgramLeavingNoOutputIsToldByEntry) {
@@ -191,7 +214,12 @@ TEST_F(AnalysisCommandsTest, SingleMethodsShowTheirResultBesideTheSpectrum) {
     click(Selcon2Entry);
     click(K2dEntry);
     click(ContinEntry);
+    // Each method's result as the fits window takes it.
+    ASSERT_EQ(commands_.methodResults().size(), 1u);
+    EXPECT_EQ(commands_.methodResults()[0].method, "CONTIN");
     click(LeastSquaresEntry);
+    ASSERT_EQ(commands_.methodResults().size(), 5u);
+    EXPECT_EQ(commands_.methodResults()[4].method, "Yang");
     ASSERT_EQ(host_.shown.size(), 4u);
     EXPECT_EQ(host_.shown[0].path, result(".SCM").string());
     EXPECT_EQ(host_.shown[1].path, result(".K2D").string());

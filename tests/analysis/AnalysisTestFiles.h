@@ -61,18 +61,41 @@ inline void Write(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// Small stand-ins for the five programs: each writes an output with the lines the summary reads.
+// The closing lines of the SELCON and CONTIN reports: the fit quality and the back-calculated
+// spectrum, here on three wavelengths.
+inline std::vector<std::string> FitTail() {
+    return {"",
+            " Fit quality: NRMSD 0.030, good",
+            "   nm   measured calculated",
+            "  240     -1.000     -0.990",
+            "  239     -2.000     -1.950",
+            "  238     -3.000     -2.900"};
+}
+
+inline std::vector<std::string> WithFitTail(std::vector<std::string> lines) {
+    for (std::string& line : FitTail()) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// Small stand-ins for the five programs: each writes an output with the lines the summary and the
+// table read.
 inline std::map<std::string, FakeAnalysisHost::Engine> FakeEngines() {
     std::map<std::string, FakeAnalysisHost::Engine> engines;
     engines["selcon2.exe"] = [](const fs::path& folder) {
-        Write(folder / "output", CrLf({"SELCON2", " Average solution from above set",
-                                       "123456789 0.30 0.20 0.10 0.40#"}));
+        Write(folder / "output", CrLf(WithFitTail({"SELCON2", " Average solution from above set",
+                                                   "          0.30 0.20 0.10 0.40 1.00 0.03 "})));
     };
     engines["selcon3_mod.exe"] = [](const fs::path& folder) {
-        Write(folder / "protein.ssc", CrLf({"SELCON3", "  Fractions: 0.31 0.21 0.11 0.37 #"}));
+        Write(folder / "protein.ssc",
+              CrLf(WithFitTail({"SELCON3", "  Fractions: 0.31 0.21 0.11 0.37 1.00 0.03 "})));
     };
     engines["K2D.EXE"] = [](const fs::path& folder) {
-        Write(folder / "TAUX.TXT", CrLf({"K2D", "ALPHA 0.45", "BETA  0.12", "COIL  0.43"}));
+        Write(folder / "TAUX.TXT",
+              CrLf({"K2D", "Fit quality:        good: the spectrum resembles the reference.",
+                    "  ALPHA helix ...... 0.45", "  BETA sheet ....... 0.12",
+                    "  Random coil (turn and other) ... 0.43"}));
     };
     engines["CONTIN.EXE"] = [](const fs::path& folder) {
         std::string fractions(60, ' ');
@@ -80,7 +103,10 @@ inline std::map<std::string, FakeAnalysisHost::Engine> FakeEngines() {
         fractions.replace(23, 6, " 0.333");
         fractions.replace(37, 5, "0.222");
         fractions.replace(50, 6, " 0.444");
-        Write(folder / "CONTIN.CNT", CrLf({"CONTIN", "++  CHOSEN SOLUTION  ", fractions}));
+        Write(folder / "CONTIN.CNT",
+              CrLf(WithFitTail(
+                  {"CONTIN", "++  CHOSEN SOLUTION  ", fractions,
+                   "   helix 0.333   sheet 0.222   turn 0.200   other 0.244   sum 0.999"})));
     };
     engines["varslc1.exe"] = [](const fs::path& folder) {
         std::vector<int> proteins;

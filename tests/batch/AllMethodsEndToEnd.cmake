@@ -1,6 +1,6 @@
 # tavrelion-batch --method all on a copy of a sample, with the program folder's real analysis
 # programs: every result file must appear beside the spectrum and the summary must hold a line
-# of each method.
+# of each method, the table a row.
 set(work "${WORK_DIR}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
@@ -14,7 +14,7 @@ execute_process(COMMAND "${work}/program/tavrelion-batch" --program-dir "${work}
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "tavrelion-batch failed (${status}):\n${messages}")
 endif()
-foreach(extension FIT SCM SC3 K2D CNT OUT LST SUM)
+foreach(extension FIT SCM SC3 K2D CNT OUT LST SUM CSV)
     if(NOT EXISTS "${work}/${base}.${extension}")
         message(FATAL_ERROR "no ${base}.${extension}; listed:\n${listed}")
     endif()
@@ -31,5 +31,14 @@ foreach(method "Fasman" "Yang" "Self Consistent Method" "Self Selcon3    Method"
         message(FATAL_ERROR "the summary lacks ${method}:\n${summary}")
     endif()
 endforeach()
+# The table has a row of each method, read from its own result, and the consensus.
+file(READ "${work}/${base}.CSV" table)
+foreach(method Fasman Chen Bolotina Chang Yang SELCON2 SELCON3 K2D CONTIN Varselec Consensus)
+    string(FIND "${table}" ",${method}," at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the table lacks ${method}:\n${table}")
+    endif()
+endforeach()
 message("${summary}")
+message("${table}")
 file(REMOVE_RECURSE "${work}")

@@ -20,6 +20,7 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     const BatchOptions parallel = ParseBatchOptions({"--jobs", "3", "--timeout", "5", "A"});
     EXPECT_EQ(parallel.jobs, 3);
     EXPECT_EQ(parallel.timeoutSeconds, 5);
+    EXPECT_EQ(ParseBatchOptions({"--table", "all, spectra.csv", "A"}).table, "all, spectra.csv");
 
     const BatchOptions all = ParseBatchOptions({"--method",
                                                 "selcon2",
@@ -57,10 +58,11 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(all.files.size(), 2u);
 
     const std::string help = BatchHelpText();
-    for (const char* option : {"--method", "--program-dir", "--residues", "--cell-width",
-                               "--concentration", "--selcon-model", "--selcon-iterations",
-                               "--selcon-tolerance", "--varselec-remove", "--varselec-proteins",
-                               "--content-min", "--content-max", "--jobs", "--timeout", "--help"}) {
+    for (const char* option :
+         {"--method", "--program-dir", "--residues", "--cell-width", "--concentration",
+          "--selcon-model", "--selcon-iterations", "--selcon-tolerance", "--varselec-remove",
+          "--varselec-proteins", "--content-min", "--content-max", "--table", "--jobs", "--timeout",
+          "--help"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
@@ -85,6 +87,8 @@ TEST(BatchOptions, MistakesNameTheOption) {
               std::string::npos);
     EXPECT_NE(mistake({"--unit", "molar-ish", "A"}).find("--unit"), std::string::npos);
     EXPECT_NE(mistake({"--convert-to", "xls", "A"}).find("tvr or csv"), std::string::npos);
+    EXPECT_NE(mistake({"--method", "k2d", "--table", "t.csv", "A"}).find("--method all"),
+              std::string::npos);
     EXPECT_EQ(mistake({"--frobnicate", "1", "A"}), "unknown option --frobnicate");
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "analysis/AnalysisTestFiles.h"
+#include "analysis/ResultTable.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "fakes/TemporaryFolder.h"
@@ -107,12 +108,38 @@ class BatchRunTest : public ::testing::Test {
 TEST_F(BatchRunTest, AllMethodsListsEveryResultFileBesideTheSpectrum) {
     EXPECT_EQ(run({file("LYSO.ASC")}), 0) << err_.str();
     std::vector<std::string> expected;
-    for (const char* extension : {".FIT", ".SCM", ".SC3", ".K2D", ".CNT", ".OUT", ".LST", ".SUM"}) {
+    for (const char* extension :
+         {".FIT", ".SCM", ".SC3", ".K2D", ".CNT", ".OUT", ".LST", ".SUM", ".CSV"}) {
         expected.push_back(file("LYSO") + extension);
         EXPECT_TRUE(fs::exists(expected.back())) << extension;
     }
     EXPECT_EQ(Lines(out_.str()), expected);
     EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(BatchRunTest, TableCollectsEveryFilesRowsUnderOneHeader) {
+    const std::string table = (data_.path() / "all, spectra.csv").string();
+    EXPECT_EQ(run({"--jobs", "2", "--table", table, file("LYSO.ASC"), file("NOSUCH.ASC"),
+                   file("CYTC.JCD")}),
+              1);
+    EXPECT_EQ(Lines(out_.str()).back(), table);
+    const std::string lysoRows = testing_support::ReadBytes(file("LYSO.CSV"));
+    const std::string cytcRows = testing_support::ReadBytes(file("CYTC.CSV"));
+    const std::string header = std::string(analysis::ResultTableHeader) + "\r\n";
+    ASSERT_EQ(lysoRows.rfind(header, 0), 0u);
+    // Each file's rows as its own table has them, in the order of the files; none for a file
+    // that could not be read.
+    EXPECT_EQ(testing_support::ReadBytes(table),
+              header + lysoRows.substr(header.size()) + cytcRows.substr(header.size()));
+
+    // A table that cannot be written fails the run.
+    err_.str("");
+    EXPECT_EQ(run({"--table", (data_.path() / "no folder" / "t.csv").string(), file("LYSO.ASC")}),
+              1);
+    EXPECT_NE(
+        err_.str().find("tavrelion-batch: " + (data_.path() / "no folder" / "t.csv").string()),
+        std::string::npos)
+        << err_.str();
 }
 
 TEST_F(BatchRunTest, EachMethodAndItsAnswers) {

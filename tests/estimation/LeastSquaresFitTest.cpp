@@ -5,6 +5,8 @@
 #include <memory>
 #include <random>
 
+#include "estimation/BackCalculation.h"
+#include "estimation/FitQuality.h"
 #include "estimation/GaussJordan.h"
 #include "estimation/LeastSquaresFit.h"
 #include "fakes/FakeServices.h"
@@ -210,6 +212,59 @@ TEST(GaussJordanSolve, SingularMatrixStopsWithoutSolution) {
     NormalMatrix zero{};
     NormalVector none{};
     EXPECT_FALSE(GaussJordanSolve(zero, none, 3));
+}
+
+TEST_F(LeastSquaresFitTest, BackCalculatedSpectrumIsTheBasisCombinationOnTheFittedWavelengths) {
+    // A mixture with a ripple no set can follow, so that the fit is not exact; points outside
+    // the sets' 240-190 nm take no part.
+    const auto measured = [](int w) {
+        return w < 190 || w > 240 ? 1e6
+                                  : 0.5 * Basis(1, w) + 0.3 * Basis(2, w) + 0.2 * Basis(3, w) +
+                                        800 * std::sin(w * 0.7);
+    };
+    FillSpectrum(*store, 178, 260, measured);
+    fit();
+    for (int set : {Fasman, Chang}) {
+        const BackCalculatedSpectrum back = BackCalculate(*store, (*sets)(set), *results, set);
+        ASSERT_EQ(back.wavelengths.size(), 51u);
+        EXPECT_EQ(back.wavelengths.front(), 240);
+        EXPECT_EQ(back.wavelengths.back(), 190);
+        const double turn = set == Chang ? *results->FitTurn(set) : 0.0;
+        const int coilColumn = set == Chang ? 4 : 3;
+        double squares = 0;
+        double deviations = 0;
+        for (std::size_t i = 0; i < back.wavelengths.size(); ++i) {
+            const int w = static_cast<int>(back.wavelengths[i]);
+            const double combination = *results->FitHelix(set) * Basis(1, w) +
+                                       *results->FitSheet(set) * Basis(2, w) +
+                                       turn * (set == Chang ? Basis(3, w) : 0.0) +
+                                       *results->FitCoil(set) * Basis(coilColumn, w);
+            EXPECT_NEAR(back.calculated[i], combination, 1e-6) << w;
+            EXPECT_EQ(back.measured[i], measured(w)) << w;
+            squares += measured(w) * measured(w);
+            deviations += (measured(w) - combination) * (measured(w) - combination);
+        }
+        const std::optional<double> nrmsd = Nrmsd(back.measured, back.calculated);
+        ASSERT_TRUE(nrmsd.has_value());
+        EXPECT_NEAR(*nrmsd, std::sqrt(deviations / squares), 1e-12);
+        EXPECT_GT(*nrmsd, 0.01);
+    }
+    // A set without coefficients rebuilds nothing.
+    results->FitHelix(Yang).reset();
+    EXPECT_TRUE(BackCalculate(*store, (*sets)(Yang), *results, Yang).wavelengths.empty());
+}
+
+TEST(FitQuality, NrmsdAndGradeFollowTheAnalysisProgramsDefinitionAndLimits) {
+    // sqrt((0 + 16) / (9 + 16)) = 0.8
+    EXPECT_DOUBLE_EQ(*Nrmsd({3, 4}, {3, 0}), 0.8);
+    EXPECT_DOUBLE_EQ(*Nrmsd({-2, 1, 2}, {-2, 1, 2}), 0.0);
+    EXPECT_FALSE(Nrmsd({0, 0, 0}, {1, 2, 3}).has_value());  // nothing to judge a fit against
+    EXPECT_FALSE(Nrmsd({1, 2}, {1}).has_value());
+    const std::pair<double, const char*> grades[] = {
+        {0.0, "good"}, {0.041, "good"}, {0.0411, "fair"}, {0.092, "fair"}, {0.0921, "poor"}};
+    for (const auto& [nrmsd, word] : grades) {
+        EXPECT_EQ(FitQualityWord(nrmsd), word) << nrmsd;
+    }
 }
 
 }  // namespace

@@ -49,6 +49,11 @@ class FakeAnalysisHost : public analysis::AnalysisHost {
     void showResult(const std::string& path, results::ResultWindowKind window) override {
         shown.push_back({path, window});
     }
+    void showResultWithPreface(const std::string& path, results::ResultWindowKind window,
+                               const std::string& shownAbove) override {
+        shown.push_back({path, window});
+        preface = shownAbove;
+    }
     void closeResult(results::ResultWindowKind window) override { closed.push_back(window); }
     void analysisRunning(bool isRunning) override { running = isRunning; }
 
@@ -66,6 +71,7 @@ class FakeAnalysisHost : public analysis::AnalysisHost {
     std::vector<Run> runs;
     std::vector<Shown> shown;
     std::vector<results::ResultWindowKind> closed;
+    std::string preface;  // shown above the last file shown with one
     bool running = false;
 };
 

@@ -68,6 +68,16 @@ TEST_F(ResultWindowTest, ShowsAFileEndingInCrLfWithoutItsLfAndSavesItWithCrLf) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(ResultWindowTest, ATableShownAboveTheSummaryIsSavedWithItAndLeavesTheFileAlone) {
+    const std::string summary = Write("LYSO.SUM", " Fasman  0.35\r\n Varselec 35.00 ");
+    windows.OpenResultWindow(summary, ResultWindowKind::AnalysisResults,
+                             " method  helix\r\n Fasman  0.350\r\n\r\n");
+    EXPECT_EQ(results().windowTitle().toStdString(), "Tavrelion Editor: " + summary);
+    EXPECT_EQ(results().editor().toPlainText(),
+              " method  helix\n Fasman  0.350\n\n Fasman  0.35\n Varselec 35.00");
+    EXPECT_EQ(ReadBytes(summary), " Fasman  0.35\r\n Varselec 35.00 ");
+}
+
 TEST_F(ResultWindowTest, EditedTextIsSavedWithCrLfLineEnds) {
     windows.OpenResultWindow(Write("A.SCM", "line 1\nline 2\n"), ResultWindowKind::AnalysisResults);
     QTextCursor cursor = results().editor().textCursor();
