@@ -210,9 +210,10 @@ std::vector<MethodResult> LeastSquaresResults(const store::SpectrumStore& store,
         const estimation::BackCalculatedSpectrum spectrum =
             estimation::BackCalculate(store, sets(set), fits, set);
         if (!spectrum.wavelengths.empty()) {
+            // The sets are calibration bases: their columns give sound fractions but are not
+            // class spectra, so the residual says nothing about the estimate and is not graded.
             result.nrmsd = estimation::Nrmsd(spectrum.measured, spectrum.calculated);
-            result.quality =
-                result.nrmsd ? estimation::FitQualityWord(*result.nrmsd) : "not graded";
+            result.quality = "not graded";
             result.wavelengths = spectrum.wavelengths;
             result.measured = spectrum.measured;
             result.calculated = spectrum.calculated;
