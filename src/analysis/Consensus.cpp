@@ -27,11 +27,10 @@ std::optional<int> CalibratedRange(int shortestWavelength) {
     return chosen;
 }
 
+// The first result of the method; a second run of the same method is not counted twice.
 const MethodResult* ResultOf(const std::vector<MethodResult>& methods, const std::string& name) {
-    const auto found = std::find_if(methods.begin(), methods.end(), [&](const MethodResult& m) {
-        return m.method == name && std::isfinite(m.helix) && std::isfinite(m.sheet) &&
-               std::isfinite(m.turn) && std::isfinite(m.other);
-    });
+    const auto found = std::find_if(methods.begin(), methods.end(),
+                                    [&](const MethodResult& m) { return m.method == name; });
     return found == methods.end() ? nullptr : &*found;
 }
 
@@ -65,17 +64,21 @@ ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shorte
         }
         const double w[4] = {weight.helix, weight.sheet, weight.turn, weight.other};
         const MethodResult* m = ResultOf(methods, weight.method);
-        const double value[4] = {m ? m->helix : 0, m ? m->sheet : 0, m ? m->turn : 0,
-                                 m ? m->other : 0};
-        if (m == nullptr) {
-            missing.push_back(weight.method);
-        }
+        // Only the fractions taken from a method need be given (K2D gives no separate turn).
+        bool complete = m != nullptr;
+        const double given[4] = {m ? m->helix : NAN, m ? m->sheet : NAN, m ? m->turn : NAN,
+                                 m ? m->other : NAN};
         for (int c = 0; c < 4; ++c) {
             total[c] += w[c];
-            if (m != nullptr) {
-                sum[c] += w[c] * value[c];
+            if (w[c] > 0 && std::isfinite(given[c])) {
+                sum[c] += w[c] * given[c];
                 present[c] += w[c];
+            } else if (w[c] > 0) {
+                complete = false;
             }
+        }
+        if (!complete) {
+            missing.push_back(weight.method);
         }
     }
     for (int c = 0; c < 4; ++c) {

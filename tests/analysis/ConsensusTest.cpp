@@ -112,10 +112,12 @@ TEST(Consensus, TooFewMethodsOrTooShortASpectrumGiveNoConsensusAndSayWhy) {
         double present[4] = {}, total[4] = {};
         for (const ConsensusWeight* w : weights) {
             const double share[4] = {w->helix, w->sheet, w->turn, w->other};
-            const bool given = std::any_of(methods->begin(), methods->end(), [&](auto& m) {
-                return m.method == w->method && std::isfinite(m.helix);
-            });
+            const auto m = std::find_if(methods->begin(), methods->end(),
+                                        [&](auto& r) { return r.method == w->method; });
             for (int c = 0; c < 4; ++c) {
+                const bool given = m != methods->end() && std::isfinite(c == 0   ? m->helix
+                                                                        : c == 1 ? m->sheet
+                                                                                 : 0.0);
                 total[c] += share[c];
                 present[c] += given ? share[c] : 0;
             }
@@ -182,13 +184,9 @@ TEST(Consensus, IntervalsHoldTheTrueFractionAsOftenAsTheySayInLeaveOneOut) {
             std::vector<MethodResult> methods;
             for (int m = 0; m < table.methodCount(); ++m) {
                 const auto& e = table.estimates[static_cast<std::size_t>(m)];
-                // K2D and the three-class sets give no separate turn and other.
+                // K2D and the three-class sets give no separate turn and other (NaN).
                 methods.push_back(Result(table.methods[static_cast<std::size_t>(m)], e(0, p),
-                                         e(1, p), std::isfinite(e(2, p)) ? e(2, p) : 0.0,
-                                         std::isfinite(e(3, p)) ? e(3, p) : 0.0));
-                if (!std::isfinite(e(0, p))) {
-                    methods.pop_back();
-                }
+                                         e(1, p), e(2, p), e(3, p)));
             }
             const ConsensusResult r = ConsensusOf(methods, table.lowestWavelength);
             if (!r.available) {
