@@ -47,6 +47,7 @@ void RedrawPlot(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
     DrawFrameAndZeroLine(surface, state, w, h);
     surface.DrawWidth = state.LineWidth;
     DrawCurves(surface, store, state, true, w, h);
+    DrawOverlays(surface, store, state, w, h);
     surface.DrawWidth = 1;
     DrawHtCuts(surface, store, state, h);
 

@@ -52,6 +52,11 @@ void DrawFrameAndZeroLine(DrawingSurface& surface, const PlotState& state, doubl
 void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, PlotState& state,
                 bool resetMinSlotStep, double width, double height, bool forPaper = false);
 
+// The overlay curves of state, each in its colour and dash pattern, clipped to the frame as the
+// curves are.
+void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
+                  const PlotState& state, double width, double height);
+
 // The dotted band of one standard deviation around an averaged slot's curve; nothing for a slot
 // without one.
 void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& store,
