@@ -1,0 +1,112 @@
+#include "fits/FitCurves.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace tavrelion::fits {
+namespace {
+
+// Okabe & Ito's colours for colour-blind readers (0x00BBGGRR), without the yellow, which vanishes
+// on white: blue, vermillion, bluish green, reddish purple, orange, sky blue, grey.
+constexpr display::Colour MethodColours[] = {0x00B27200, 0x00005ED5, 0x00739E00, 0x00A779CC,
+                                             0x00009FE6, 0x00E9B456, 0x00808080};
+constexpr int MethodStyles[] = {display::Dashed, display::DashDot, display::DashDotDot,
+                                display::Dotted};
+
+constexpr std::size_t ColourCount = std::size(MethodColours);
+constexpr std::size_t StyleCount = std::size(MethodStyles);
+
+std::string Nrmsd(double nrmsd) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", nrmsd);
+    return text;
+}
+
+// The n-th fitted method's look: colours change first, then the dash pattern.
+FitCurve Look(std::size_t n) {
+    FitCurve curve;
+    curve.colour = MethodColours[n % ColourCount];
+    curve.drawStyle = MethodStyles[(n / ColourCount) % StyleCount];
+    return curve;
+}
+
+std::vector<FitCurve> FittedCurves(const std::vector<analysis::MethodResult>& results,
+                                   bool residuals) {
+    std::vector<FitCurve> curves;
+    for (const analysis::MethodResult& result : results) {
+        if (!HasFit(result)) {
+            continue;
+        }
+        FitCurve curve = Look(curves.size());
+        curve.label = FitLegendText(result);
+        curve.wavelengths = result.wavelengths;
+        curve.values = result.calculated;
+        if (residuals) {
+            for (std::size_t i = 0; i < curve.values.size(); ++i) {
+                curve.values[i] = result.measured[i] - result.calculated[i];
+            }
+        }
+        curves.push_back(std::move(curve));
+    }
+    return curves;
+}
+
+}  // namespace
+
+bool HasFit(const analysis::MethodResult& result) {
+    return !result.wavelengths.empty() && result.measured.size() == result.wavelengths.size() &&
+           result.calculated.size() == result.wavelengths.size();
+}
+
+std::string FitLegendText(const analysis::MethodResult& result) {
+    if (!HasFit(result)) {
+        return result.method + "  no back-calculated spectrum";
+    }
+    std::string text = result.method;
+    if (result.nrmsd) {
+        text += "  NRMSD " + Nrmsd(*result.nrmsd);
+    }
+    if (!result.quality.empty()) {
+        text += (result.nrmsd ? " " : "  ") + result.quality;
+    }
+    return text;
+}
+
+FitCurve MeasuredCurve(const std::vector<analysis::MethodResult>& results) {
+    std::map<double, double, std::greater<>> measured;
+    for (const analysis::MethodResult& result : results) {
+        if (HasFit(result)) {
+            for (std::size_t i = 0; i < result.wavelengths.size(); ++i) {
+                measured.emplace(result.wavelengths[i], result.measured[i]);
+            }
+        }
+    }
+    FitCurve curve;
+    curve.label = "Measured";
+    for (const auto& [wavelength, value] : measured) {
+        curve.wavelengths.push_back(wavelength);
+        curve.values.push_back(value);
+    }
+    return curve;
+}
+
+std::vector<FitCurve> CalculatedCurves(const std::vector<analysis::MethodResult>& results) {
+    return FittedCurves(results, false);
+}
+
+std::vector<FitCurve> ResidualCurves(const std::vector<analysis::MethodResult>& results) {
+    return FittedCurves(results, true);
+}
+
+std::vector<display::OverlayCurve> PlotOverlays(
+    const std::vector<analysis::MethodResult>& results) {
+    std::vector<display::OverlayCurve> overlays;
+    for (FitCurve& curve : CalculatedCurves(results)) {
+        overlays.push_back(
+            {std::move(curve.wavelengths), std::move(curve.values), curve.colour, curve.drawStyle});
+    }
+    return overlays;
+}
+
+}  // namespace tavrelion::fits
