@@ -23,11 +23,13 @@ std::string Nrmsd(double nrmsd) {
     return text;
 }
 
-// The n-th fitted method's look: colours change first, then the dash pattern.
+// The n-th fitted method's look: colour and dash pattern both change from one method to the next,
+// so that two methods whose curves nearly coincide still differ in both; 7 and 4 have no common
+// divisor, so the first 28 looks are all different.
 FitCurve Look(std::size_t n) {
     FitCurve curve;
     curve.colour = MethodColours[n % ColourCount];
-    curve.drawStyle = MethodStyles[(n / ColourCount) % StyleCount];
+    curve.drawStyle = MethodStyles[n % StyleCount];
     return curve;
 }
 
