@@ -388,7 +388,16 @@ TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) 
     resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
     EXPECT_TRUE(show->isEnabled());
     EXPECT_EQ(state.plot.Overlays.size(), 1u);
-    window.action("mnufileitem0")->trigger();  // New set
+    // A corrected spectrum is a new one too; New set leaves no spectrum at all.
+    ChooseAllDialogs chooser;
+    window.useCorrectionDialogs(chooser);
+    window.action("baseline5")->trigger();  // Smooth
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_TRUE(state.plot.Overlays.empty());
+    window.action("graphic5")->trigger();
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+    EXPECT_TRUE(show->isEnabled());
+    window.action("mnufileitem0")->trigger();
     EXPECT_FALSE(show->isEnabled());
 }
 
