@@ -149,6 +149,14 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
     surface.ClearClip();
 }
 
+void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width) {
+    for (const OverlayCurve& curve : state.Overlays) {
+        surface.CurrentX = width / 3;
+        surface.ForeColor = curve.colour;
+        surface.PrintText(curve.label, true);
+    }
+}
+
 void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
                   const PlotState& state, double width, double height) {
     surface.SetClip(state.PlotLeft, height / 20, width - width / 30, 19 * height / 20);

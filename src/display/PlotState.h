@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "display/DrawingSurface.h"
@@ -10,6 +11,7 @@ namespace tavrelion::display {
 // A curve drawn over the spectra, such as a back-calculated spectrum: values in mean residue
 // ellipticity at wavelengths in nm.
 struct OverlayCurve {
+    std::string label;  // its line in the legend, below the spectra's
     std::vector<double> wavelengths;
     std::vector<double> values;
     Colour colour = White;

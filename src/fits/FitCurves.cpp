@@ -104,9 +104,13 @@ std::vector<FitCurve> ResidualCurves(const std::vector<analysis::MethodResult>& 
 std::vector<display::OverlayCurve> PlotOverlays(
     const std::vector<analysis::MethodResult>& results) {
     std::vector<display::OverlayCurve> overlays;
-    for (FitCurve& curve : CalculatedCurves(results)) {
-        overlays.push_back(
-            {std::move(curve.wavelengths), std::move(curve.values), curve.colour, curve.drawStyle});
+    std::size_t n = 0;
+    for (const analysis::MethodResult& result : results) {
+        if (HasFit(result)) {
+            const FitCurve look = Look(n++);
+            overlays.push_back({result.method + " fit", result.wavelengths, result.calculated,
+                                look.colour, look.drawStyle});
+        }
     }
     return overlays;
 }

@@ -41,7 +41,7 @@ std::vector<FitCurve> CalculatedCurves(const std::vector<analysis::MethodResult>
 std::vector<FitCurve> ResidualCurves(const std::vector<analysis::MethodResult>& results);
 
 // The back-calculated spectra as curves over the main plot, in the same looks as in the Fits
-// window.
+// window, labelled with the method's name and "fit" ("SELCON3 fit").
 std::vector<display::OverlayCurve> PlotOverlays(const std::vector<analysis::MethodResult>& results);
 
 }  // namespace tavrelion::fits

@@ -73,6 +73,14 @@ TEST(FitCurves, MeasuredSpansEveryMethodsRangeAndResidualsAreMeasuredMinusCalcul
     EXPECT_EQ(residuals[1].values, (std::vector<double>{20, -1}));
     EXPECT_EQ(residuals[1].wavelengths, (std::vector<double>{201, 200}));
 
+    // Over the main plot each fit looks as in the Fits window and is named in the plot's legend.
+    const std::vector<display::OverlayCurve> overlays = PlotOverlays(results);
+    ASSERT_EQ(overlays.size(), 2u);
+    EXPECT_EQ(overlays[1].label, "CONTIN fit");
+    EXPECT_EQ(overlays[1].values, (std::vector<double>{-420, -100}));
+    EXPECT_EQ(overlays[1].colour, residuals[1].colour);
+    EXPECT_EQ(overlays[1].drawStyle, residuals[1].drawStyle);
+
     // Ten methods (the five basis sets, SELCON2/3, CONTIN and two more) never share a look.
     std::vector<MethodResult> many(10, results[0]);
     std::set<std::pair<display::Colour, int>> looks;

@@ -364,7 +364,8 @@ TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) 
     EXPECT_FALSE(overlays->isChecked());
     const QImage plain = window.plot().surface().image().copy();
     overlays->trigger();
-    EXPECT_EQ(state.plot.Overlays.size(), 1u);
+    ASSERT_EQ(state.plot.Overlays.size(), 1u);
+    EXPECT_EQ(state.plot.Overlays[0].label, "SELCON3 fit");
     EXPECT_NE(window.plot().surface().image(), plain);
 
     desktop.figureChoice = [](display::FigureSettings& settings) {
