@@ -1,6 +1,7 @@
 #include "fits/FitCurves.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -57,8 +58,13 @@ std::vector<FitCurve> FittedCurves(const std::vector<analysis::MethodResult>& re
 }  // namespace
 
 bool HasFit(const analysis::MethodResult& result) {
+    const auto finite = [](const std::vector<double>& values) {
+        return std::all_of(values.begin(), values.end(),
+                           [](double value) { return std::isfinite(value); });
+    };
     return !result.wavelengths.empty() && result.measured.size() == result.wavelengths.size() &&
-           result.calculated.size() == result.wavelengths.size();
+           result.calculated.size() == result.wavelengths.size() && finite(result.wavelengths) &&
+           finite(result.measured) && finite(result.calculated);
 }
 
 std::string FitLegendText(const analysis::MethodResult& result) {

@@ -25,7 +25,8 @@ struct FitCurve {
 // says so ("K2D  no back-calculated spectrum").
 std::string FitLegendText(const analysis::MethodResult& result);
 
-// Whether the method gives a back-calculated spectrum that can be drawn.
+// Whether the method gives a back-calculated spectrum that can be drawn: columns of one length,
+// every number finite.
 bool HasFit(const analysis::MethodResult& result);
 
 // The measured spectrum over every wavelength some method used, labelled "Measured", solid black:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "display/RecordingSurface.h"
@@ -47,16 +48,19 @@ TEST_P(FitLegendTest, NamesTheMethodWithItsNrmsdAndQuality) {
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, FitLegendTest,
-    testing::Values(LegendCase{Fit("SELCON3", 0.034, "good", {240, 239}, {-1, -2}, {-1, -2}),
-                               "SELCON3  NRMSD 0.034 good"},
-                    LegendCase{Fit("CONTIN", 0.1204, "poor", {240}, {-1}, {-1}),
-                               "CONTIN  NRMSD 0.120 poor"},
-                    LegendCase{Fit("Chen", 0.0996, "", {240}, {-1}, {-1}), "Chen  NRMSD 0.100"},
-                    LegendCase{Fit("Yang", std::nullopt, "", {240}, {-1}, {-1}), "Yang"},
-                    LegendCase{WithoutSpectrum("K2D", "good"), "K2D  no back-calculated spectrum"},
-                    // Columns of unequal length are no spectrum to draw.
-                    LegendCase{Fit("SELCON2", 0.05, "fair", {240, 239}, {-1}, {-1, -2}),
-                               "SELCON2  no back-calculated spectrum"}));
+    testing::Values(
+        LegendCase{Fit("SELCON3", 0.034, "good", {240, 239}, {-1, -2}, {-1, -2}),
+                   "SELCON3  NRMSD 0.034 good"},
+        LegendCase{Fit("CONTIN", 0.1204, "poor", {240}, {-1}, {-1}), "CONTIN  NRMSD 0.120 poor"},
+        LegendCase{Fit("Chen", 0.0996, "", {240}, {-1}, {-1}), "Chen  NRMSD 0.100"},
+        LegendCase{Fit("Yang", std::nullopt, "", {240}, {-1}, {-1}), "Yang"},
+        LegendCase{WithoutSpectrum("K2D", "good"), "K2D  no back-calculated spectrum"},
+        // Columns of unequal length are no spectrum to draw.
+        LegendCase{Fit("SELCON2", 0.05, "fair", {240, 239}, {-1}, {-1, -2}),
+                   "SELCON2  no back-calculated spectrum"},
+        // Nor is one with a number that cannot be drawn.
+        LegendCase{Fit("CONTIN", 0.05, "fair", {240, 239}, {-1, -2}, {-1, std::nan("")}),
+                   "CONTIN  no back-calculated spectrum"}));
 
 TEST(FitCurves, MeasuredSpansEveryMethodsRangeAndResidualsAreMeasuredMinusCalculated) {
     const std::vector<MethodResult> results = {
