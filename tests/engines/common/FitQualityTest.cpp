@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "contin/ContinReport.h"
+#include "engines/common/EngineTestSupport.h"
 #include "k2d/K2dProgram.h"
 #include "k2d/WeightsFile.h"
 #include "selcon3/Selcon3Report.h"
@@ -17,16 +18,12 @@
 namespace tavrelion::engines {
 namespace {
 
-const std::filesystem::path DataFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "data";
-
-const ReferenceSet& Sp175() {
-    static const ReferenceSet set = LoadReferenceSet(DataFolder / ReferenceFileName);
-    return set;
-}
+using engine_testing::DataFolder;
+using engine_testing::ProteinIndex;
+using engine_testing::Sp175;
 
 Eigen::VectorXd Protein(const std::string& code) {
-    const auto& codes = Sp175().codes;
-    return Sp175().spectra.col(std::find(codes.begin(), codes.end(), code) - codes.begin());
+    return Sp175().spectra.col(ProteinIndex(code));
 }
 
 // The reports of the three programs for a spectrum from 240 nm down to 175 nm in delta epsilon.
@@ -47,7 +44,7 @@ std::vector<std::string> Reports(const Eigen::VectorXd& spectrum) {
     input.lowestWavelength = 190;
     reports.push_back(contin::EstimateReport(input, {&Sp175(), ""},
                                              contin::AnalyseSpectrum(Sp175(), 240, 190, to190)));
-    static const k2d::KohonenMap map = k2d::ReadWeightsFile(DataFolder / k2d::WeightsFileName);
+    static const k2d::KohonenMap map = k2d::ReadWeightsFile(DataFolder() / k2d::WeightsFileName);
     const Eigen::VectorXd gd = spectrum.segment(0, 41).reverse() * k2d::InputPerDeltaEpsilon;
     reports.push_back(k2d::EstimateReport(map, k2d::EstimateStructure(map, gd),
                                           k2d::CheckInput(Sp175(), map, gd)));

@@ -12,25 +12,25 @@
 namespace tavrelion::engines::varselec {
 namespace {
 
-using test_support::CrLfLines;
-using test_support::SourceData;
+using test_support::DataFolder;
+using test_support::Lines;
 using test_support::Sp175;
 
 TEST(VarselecBasis, ShippedFileIsWhatTheGeneratorWrites) {
     const auto proteins = tools::ChooseVarselecBasis(Sp175());
     EXPECT_EQ(tools::VarselecBasisText(Sp175(), proteins),
-              testing_support::ReadBytes(SourceData / "s.ori"));
+              testing_support::ReadBytes(DataFolder() / "s.ori"));
 }
 
 // The driver reads exactly 33 blocks of a name line and 83 data lines (178-260 nm) and copies the
 // data lines unchanged; the reference data stop at 240 nm.
 TEST(VarselecBasis, ShippedFileHas33BlocksOfNameAnd83DataLines) {
-    const std::string bytes = testing_support::ReadBytes(SourceData / "s.ori");
+    const std::string bytes = testing_support::ReadBytes(DataFolder() / "s.ori");
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'),
               std::count(bytes.begin(), bytes.end(), '\r'));
-    const auto lines = CrLfLines(bytes);
+    const auto lines = Lines(bytes);
     ASSERT_EQ(lines.size(), 33u * 84u);
     std::set<std::string> codes;
     for (std::size_t block = 0; block < 33; ++block) {
@@ -40,7 +40,7 @@ TEST(VarselecBasis, ShippedFileHas33BlocksOfNameAnd83DataLines) {
         const auto fractions = ParseNameLine(name);
         ASSERT_TRUE(fractions.has_value());
         codes.insert(name.substr(0, name.find(' ')));
-        const int p = test_support::ColumnOf(name.substr(0, name.find(' ')));
+        const int p = test_support::ProteinIndex(name.substr(0, name.find(' ')));
         ASSERT_LT(p, Sp175().proteinCount());
         for (int c = 0; c < ClassCount; ++c) {
             EXPECT_NEAR((*fractions)[static_cast<std::size_t>(c)], Sp175().fractions(c, p), 0.005);
