@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tavrelion::display {
 
@@ -15,7 +17,13 @@ constexpr Colour White = 0x00FFFFFF;
 constexpr Colour Black = 0x00000000;
 
 enum DrawModeCode : int { CopyPen = 13, Invert = 6 };
-enum DrawStyleCode : int { Solid = 0, Dotted = 2 };
+enum DrawStyleCode : int { Solid = 0, Dashed = 1, Dotted = 2, DashDot = 3, DashDotDot = 4 };
+
+// A point of a polyline, in twips.
+struct SurfacePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
 
 // What the plot draws on: the window's image or a printer page. Positions are in twips
 // (1/1440 inch) from the top-left corner, y downward. Text is drawn on an opaque background of
@@ -43,6 +51,12 @@ class DrawingSurface {
     void DrawLine(double x1, double y1, double x2, double y2,
                   std::optional<Colour> colour = std::nullopt);
 
+    // The points joined in turn by one line in the given colour, or in ForeColor, clipped like
+    // DrawLine; a dash pattern runs on along the whole line instead of starting again at every
+    // point.
+    void DrawPolyline(const std::vector<SurfacePoint>& points,
+                      std::optional<Colour> colour = std::nullopt);
+
     // Lines are drawn only inside this rectangle until ClearClip (text is never clipped).
     void SetClip(double left, double top, double right, double bottom);
     void ClearClip() { clip_.reset(); }
@@ -62,6 +76,8 @@ class DrawingSurface {
     virtual void fill(Colour colour) = 0;
     virtual void drawText(double x, double y, const std::string& text) = 0;
     virtual void drawSegment(double x1, double y1, double x2, double y2, Colour colour) = 0;
+    // A run of joined segments that lies inside the clip rectangle; by default segment by segment.
+    virtual void drawPath(const std::vector<SurfacePoint>& points, Colour colour);
     virtual double textWidth(const std::string& text) const = 0;
     virtual double lineHeight() const = 0;
 
@@ -69,6 +85,10 @@ class DrawingSurface {
     struct Rectangle {
         double left, top, right, bottom;
     };
+    // The part of the segment inside the clip rectangle (the whole one without a clip), or none.
+    std::optional<std::pair<SurfacePoint, SurfacePoint>> clipped(SurfacePoint from,
+                                                                 SurfacePoint to) const;
+
     double fontSize_ = 8.25;
     std::optional<Rectangle> clip_;
 };

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "display/Colours.h"
+#include "display/FigureAxes.h"
 
 namespace tavrelion::display {
 namespace {
@@ -15,46 +15,14 @@ constexpr double LabelGap = 80.0;       // between a tick label and the frame
 constexpr double SampleLength = 360.0;  // the legend's line sample
 constexpr double TextPoints = 10.0;
 
-struct Axis {
-    double low = 0, high = 1, step = 1;
-};
-
-// A step of 1, 2 or 5 times a power of ten giving about five to ten ticks over the span.
-double TickStep(double span) {
-    const double rough = span / 6;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= rough) {
-            return factor * power;
-        }
-    }
-    return 10 * power;
-}
-
-std::string TickText(double value, double step) {
-    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, std::fabs(value) < step / 1e6 ? 0.0 : value);
-    return text;
-}
-
-std::vector<double> Ticks(const Axis& axis) {
-    std::vector<double> ticks;
-    for (double v = std::ceil(axis.low / axis.step - 1e-9) * axis.step;
-         v <= axis.high + axis.step * 1e-9; v += axis.step) {
-        ticks.push_back(v);
-    }
-    return ticks;
-}
-
 double WavelengthOf(const store::SpectrumStore& store, int s, int j) {
     return store.SlotFirstWavelength(s) + (j - 1) * store.SlotStep(s);
 }
 
 // The chosen value range, or the curves' range inside the wavelength range, 0 included, with a
 // twentieth of room above and below.
-Axis ValueAxis(const store::SpectrumStore& store, const FigureSettings& settings) {
-    Axis axis{settings.minimumValue, settings.maximumValue, 1};
+FigureAxis ValueAxis(const store::SpectrumStore& store, const FigureSettings& settings) {
+    FigureAxis axis{settings.minimumValue, settings.maximumValue, 1};
     if (settings.automaticValues) {
         double low = 0;
         double high = 0;
@@ -116,9 +84,9 @@ FigureFrame DrawFigure(DrawingSurface& surface, const store::SpectrumStore& stor
     const int axisWidth = std::max(1, static_cast<int>(std::lround(15 / twipsPerPixel)));
     const int curveWidth = std::max(1, static_cast<int>(std::lround(28 / twipsPerPixel)));
 
-    const Axis wavelengths{settings.firstWavelength, settings.lastWavelength,
-                           TickStep(settings.lastWavelength - settings.firstWavelength)};
-    const Axis values = ValueAxis(store, settings);
+    const FigureAxis wavelengths{settings.firstWavelength, settings.lastWavelength,
+                                 TickStep(settings.lastWavelength - settings.firstWavelength)};
+    const FigureAxis values = ValueAxis(store, settings);
     const std::vector<double> valueTicks = Ticks(values);
 
     double labelWidth = 0;

@@ -42,25 +42,35 @@ QSize FigurePixels(const FigureSettings& settings) {
             static_cast<int>(std::lround(settings.heightInches * settings.dpi))};
 }
 
-void Draw(QPaintDevice& device, const store::SpectrumStore& store, const FigureSettings& settings) {
+void Draw(QPaintDevice& device, const FigureDrawing& draw, const FigureSettings& settings) {
     FigureSurface surface(device, FigurePixels(settings), settings.dpi);
-    DrawFigure(surface, store, settings);
+    draw(surface, settings);
+}
+
+FigureDrawing SpectraDrawing(const store::SpectrumStore& store) {
+    return [&store](DrawingSurface& surface, const FigureSettings& settings) {
+        DrawFigure(surface, store, settings);
+    };
 }
 
 }  // namespace
 
-QImage FigureImage(const store::SpectrumStore& store, const FigureSettings& settings) {
+QImage FigureImage(const FigureDrawing& draw, const FigureSettings& settings) {
     QImage image(FigurePixels(settings), QImage::Format_RGB32);
     const int dotsPerMeter = static_cast<int>(std::lround(settings.dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
-    Draw(image, store, settings);
+    Draw(image, draw, settings);
     return image;
 }
 
-std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
-                                        const FigureSettings& settings, const std::string& path) {
+QImage FigureImage(const store::SpectrumStore& store, const FigureSettings& settings) {
+    return FigureImage(SpectraDrawing(store), settings);
+}
+
+std::optional<std::string> ExportFigure(const FigureDrawing& draw, const FigureSettings& settings,
+                                        const std::string& path, const std::string& title) {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) {
         return "Cannot write " + path + ": " + file.errorString().toStdString();
@@ -68,7 +78,7 @@ std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
     bool written = true;
     switch (settings.format) {
         case FigureFormat::Png:
-            written = FigureImage(store, settings).save(&file, "PNG");
+            written = FigureImage(draw, settings).save(&file, "PNG");
             break;
         case FigureFormat::Svg: {
             QSvgGenerator svg;
@@ -76,8 +86,8 @@ std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
             svg.setResolution(settings.dpi);
             svg.setSize(FigurePixels(settings));
             svg.setViewBox(QRect(QPoint(0, 0), FigurePixels(settings)));
-            svg.setTitle("CD spectra");
-            Draw(svg, store, settings);
+            svg.setTitle(QString::fromStdString(title));
+            Draw(svg, draw, settings);
             break;
         }
         case FigureFormat::Pdf: {
@@ -86,8 +96,8 @@ std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
             pdf.setPageSize(QPageSize(QSizeF(settings.widthInches, settings.heightInches),
                                       QPageSize::Inch, QString(), QPageSize::ExactMatch));
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setTitle("CD spectra");
-            Draw(pdf, store, settings);
+            pdf.setTitle(QString::fromStdString(title));
+            Draw(pdf, draw, settings);
             break;
         }
     }
@@ -95,6 +105,11 @@ std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
         return "Cannot write " + path + ": " + file.errorString().toStdString();
     }
     return std::nullopt;
+}
+
+std::optional<std::string> ExportFigure(const store::SpectrumStore& store,
+                                        const FigureSettings& settings, const std::string& path) {
+    return ExportFigure(SpectraDrawing(store), settings, path, "CD spectra");
 }
 
 }  // namespace tavrelion::display

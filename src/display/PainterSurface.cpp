@@ -1,6 +1,7 @@
 #include "display/PainterSurface.h"
 
 #include <QPaintDevice>
+#include <QPolygonF>
 
 #include "platform/DisplayText.h"
 
@@ -72,17 +73,52 @@ void PainterSurface::drawText(double x, double y, const std::string& text) {
     p.drawText(QPointF(x / twipsPerPixel(), y / twipsPerPixel() + metrics().ascent()), shown);
 }
 
-void PainterSurface::drawSegment(double x1, double y1, double x2, double y2, Colour colour) {
+namespace {
+
+Qt::PenStyle PenStyle(int drawStyle) {
+    switch (drawStyle) {
+        case Dashed:
+            return Qt::DashLine;
+        case Dotted:
+            return Qt::DotLine;
+        case DashDot:
+            return Qt::DashDotLine;
+        case DashDotDot:
+            return Qt::DashDotDotLine;
+        default:
+            return Qt::SolidLine;
+    }
+}
+
+}  // namespace
+
+void PainterSurface::preparePen(Colour colour) {
     QPainter& p = painter();
     p.setCompositionMode(DrawMode == Invert ? QPainter::RasterOp_NotDestination
                                             : QPainter::CompositionMode_SourceOver);
     QPen pen(ToQColor(colour));
     pen.setWidth(std::max(DrawWidth, 1));
-    pen.setStyle(DrawStyle == Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setStyle(PenStyle(DrawStyle));
     pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
     p.setPen(pen);
+}
+
+void PainterSurface::drawSegment(double x1, double y1, double x2, double y2, Colour colour) {
+    preparePen(colour);
     const double scale = twipsPerPixel();
-    p.drawLine(QPointF(x1 / scale, y1 / scale), QPointF(x2 / scale, y2 / scale));
+    painter().drawLine(QPointF(x1 / scale, y1 / scale), QPointF(x2 / scale, y2 / scale));
+}
+
+void PainterSurface::drawPath(const std::vector<SurfacePoint>& points, Colour colour) {
+    preparePen(colour);
+    const double scale = twipsPerPixel();
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(points.size()));
+    for (const SurfacePoint& point : points) {
+        line << QPointF(point.x / scale, point.y / scale);
+    }
+    painter().drawPolyline(line);
 }
 
 double PainterSurface::textWidth(const std::string& text) const {

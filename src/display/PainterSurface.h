@@ -42,11 +42,14 @@ class PainterSurface : public DrawingSurface {
     void fill(Colour colour) override;
     void drawText(double x, double y, const std::string& text) override;
     void drawSegment(double x1, double y1, double x2, double y2, Colour colour) override;
+    void drawPath(const std::vector<SurfacePoint>& points, Colour colour) override;
     double textWidth(const std::string& text) const override;
     double lineHeight() const override;
 
   private:
     QPainter& painter();
+    // The pen of DrawWidth, DrawStyle and DrawMode in the colour.
+    void preparePen(Colour colour);
     // The font at FontSize, and its measures on this device, kept until the font changes.
     const QFont& currentFont() const;
     const QFontMetricsF& metrics() const;

@@ -39,7 +39,9 @@ void RedrawPlot(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
 
     surface.CurrentY = h / 25;
     surface.PrintText("deg.cm\xB2/dmol", true);
-    const ValueRange values = ApplyZoom(store, state, DrawLegendAndGatherRanges(surface, store, w));
+    const ValueRange shown = DrawLegendAndGatherRanges(surface, store, w);
+    DrawOverlayLegend(surface, state, w);
+    const ValueRange values = ApplyZoom(store, state, shown);
     const double range = SetScales(store, state, values, w, h);
 
     surface.ForeColor = state.SavedForeColor;
@@ -47,6 +49,7 @@ void RedrawPlot(DrawingSurface& surface, store::SpectrumStore& store, PlotState&
     DrawFrameAndZeroLine(surface, state, w, h);
     surface.DrawWidth = state.LineWidth;
     DrawCurves(surface, store, state, true, w, h);
+    DrawOverlays(surface, store, state, w, h);
     surface.DrawWidth = 1;
     DrawHtCuts(surface, store, state, h);
 

@@ -149,6 +149,30 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
     surface.ClearClip();
 }
 
+void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width) {
+    for (const OverlayCurve& curve : state.Overlays) {
+        surface.CurrentX = width / 3;
+        surface.ForeColor = curve.colour;
+        surface.PrintText(curve.label, true);
+    }
+}
+
+void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
+                  const PlotState& state, double width, double height) {
+    surface.SetClip(state.PlotLeft, height / 20, width - width / 30, 19 * height / 20);
+    for (const OverlayCurve& curve : state.Overlays) {
+        std::vector<SurfacePoint> points;
+        for (std::size_t i = 0; i < curve.values.size() && i < curve.wavelengths.size(); ++i) {
+            points.push_back({XOfWavelength(store, state, curve.wavelengths[i]),
+                              state.ZeroLineY - state.YScale * curve.values[i]});
+        }
+        surface.DrawStyle = curve.drawStyle;
+        surface.DrawPolyline(points, curve.colour);
+    }
+    surface.DrawStyle = Solid;
+    surface.ClearClip();
+}
+
 // An averaged slot's standard deviation, dotted above and below its curve.
 void DrawDeviationBand(DrawingSurface& surface, const store::SpectrumStore& store,
                        const PlotState& state, int slot) {

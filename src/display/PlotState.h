@@ -1,9 +1,22 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "display/DrawingSurface.h"
 #include "store/Int16.h"
 
 namespace tavrelion::display {
+
+// A curve drawn over the spectra, such as a back-calculated spectrum: values in mean residue
+// ellipticity at wavelengths in nm.
+struct OverlayCurve {
+    std::string label;  // its line in the legend, below the spectra's
+    std::vector<double> wavelengths;
+    std::vector<double> values;
+    Colour colour = White;
+    int drawStyle = Dashed;
+};
 
 // The layout of the last redraw, which the cursor and the mouse use, and the display settings.
 struct PlotState {
@@ -26,6 +39,9 @@ struct PlotState {
     // until zoomed out again or a new set is started.
     store::Int16 ZoomFirst = 0;
     store::Int16 ZoomLast = 0;
+
+    // Drawn over the spectra, in the same scales, until replaced; none by default.
+    std::vector<OverlayCurve> Overlays;
 };
 
 }  // namespace tavrelion::display

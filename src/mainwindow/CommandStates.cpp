@@ -6,10 +6,12 @@ namespace tavrelion::mainwindow {
 // spectrum whatever its reader proposes.
 void CommandStates::spectrumStored(spectrumio::CorrectionsMenu /*readerProposal*/) {
     newSet = print = copyToClipboard = saveImage = hideCursor = fitMenu = corrections = true;
+    analyses.forget();
 }
 
 void CommandStates::disableSpectrumCommands() {
     newSet = print = copyToClipboard = saveImage = hideCursor = fitMenu = corrections = false;
+    analyses.forget();
 }
 
 }  // namespace tavrelion::mainwindow

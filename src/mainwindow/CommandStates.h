@@ -1,11 +1,13 @@
 #pragma once
 
+#include "fits/AnalysisRecord.h"
 #include "spectrumio/LoadListener.h"
 
 namespace tavrelion::mainwindow {
 
 // Which commands of the main window can be used. Those that need a spectrum start disabled and are
-// enabled by the first stored spectrum; New set disables them again.
+// enabled by the first stored spectrum; New set disables them again. Show fits needs an analysis
+// of the current spectrum: a spectrum stored (opened, or made by a correction) has none.
 struct CommandStates {
     bool newSet = false;
     bool print = false;
@@ -14,7 +16,10 @@ struct CommandStates {
     bool hideCursor = false;
     bool fitMenu = false;
     bool corrections = false;
-    bool leastSquareFit = true;  // off for the run when the basis sets could not be read
+    bool leastSquareFit = true;     // off for the run when the basis sets could not be read
+    fits::AnalysisRecord analyses;  // of the current spectrum
+
+    bool showFits() const { return fitMenu && analyses.any(); }
 
     void spectrumStored(spectrumio::CorrectionsMenu change);
     void disableSpectrumCommands();

@@ -11,12 +11,17 @@
 #include "corrections/CorrectionCommands.h"
 #include "corrections/QtCorrectionDialogs.h"
 #include "display/Colours.h"
+#include "display/Figure.h"
 #include "display/FigureExport.h"
 #include "display/PlotWidget.h"
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
 #include "drivers/ProgramRunner.h"
 #include "drivers/RunningProgramWindow.h"
+#include "fits/FitCurves.h"
+#include "fits/FitsFigure.h"
+#include "fits/FitsWindow.h"
+#include "fits/ReportFits.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/PrintingNote.h"
 #include "platform/DisplayText.h"
@@ -122,7 +127,68 @@ void MainWindow::useAnalysisDialogs(analysis::AnalysisDialogs& dialogs) {
 void MainWindow::correct(int entry) {
     corrections::CorrectionCommands commands(*state_.store, services_.messages, *correctionDialogs_,
                                              [this] { redrawPlot(); });
-    commands.Run(entry);
+    // The corrected spectrum is a new one, which no analysis has seen.
+    if (commands.Run(entry) > 0) {
+        state_.commands.analyses.forget();
+        commandsChanged();
+        redrawPlot();
+    }
+}
+
+void MainWindow::analyse(int entry) {
+    analysis_->AnalysisMenuClick(entry);
+    if (analysis_->resultFiles().empty()) {
+        return;
+    }
+    state_.commands.analyses.analysed(analysis_->resultFiles());
+    commandsChanged();
+    syncFitOverlays();
+    if (fitsWindow_ != nullptr && fitsWindow_->isVisible()) {
+        showFits();
+    }
+}
+
+std::vector<analysis::MethodResult> MainWindow::lastResults() const {
+    return fits::ReadReportFits(state_.commands.analyses.files());
+}
+
+void MainWindow::syncFitOverlays() {
+    const bool wanted = action("mnufitsplot")->isChecked() && state_.commands.showFits();
+    state_.plot.Overlays =
+        wanted ? fits::PlotOverlays(lastResults()) : std::vector<display::OverlayCurve>();
+    redrawPlot();
+}
+
+void MainWindow::showFits() {
+    if (!state_.commands.showFits()) {
+        return;
+    }
+    if (fitsWindow_ == nullptr) {
+        fitsWindow_ = new fits::FitsWindow(this);
+        fitsWindow_->setExportHandler([this] { exportFitsFigure(); });
+    }
+    const std::vector<analysis::MethodResult> results = lastResults();
+    display::FigureSettings settings = fits::DefaultFitsSettings(results);
+    // A unit chosen for an export stays; the ranges follow the new results.
+    settings.units = fitsWindow_->settings().units;
+    fitsWindow_->showResults(state_.store->SpectrumFileName, results, settings);
+    fitsWindow_->show();
+    fitsWindow_->raise();
+}
+
+void MainWindow::exportFitsFigure() {
+    if (fitsWindow_ == nullptr || fitsWindow_->results().empty()) {
+        return;
+    }
+    const std::vector<analysis::MethodResult> results = fitsWindow_->results();
+    display::FigureSettings settings = fitsWindow_->settings();
+    if (exportDrawing(
+            [&results](display::DrawingSurface& surface, const display::FigureSettings& chosen) {
+                fits::DrawFitsFigure(surface, results, chosen);
+            },
+            settings, "CD spectra and their fits")) {
+        fitsWindow_->showResults(state_.store->SpectrumFileName, results, settings);
+    }
 }
 
 // A program that runs longer than a second gets a window with Cancel over this one.
@@ -203,11 +269,21 @@ void MainWindow::exportFigure() {
     }
     display::FigureSettings settings =
         figureSettings_.value_or(display::DefaultFigureSettings(store));
-    if (!services_.desktop.chooseFigureSettings(settings)) {
-        return;
+    if (exportDrawing(
+            [&store](display::DrawingSurface& surface, const display::FigureSettings& chosen) {
+                display::DrawFigure(surface, store, chosen);
+            },
+            settings, "CD spectra")) {
+        figureSettings_ = settings;
     }
-    figureSettings_ = settings;
-    const std::string& spectrum = store.SpectrumFileName;
+}
+
+bool MainWindow::exportDrawing(const display::FigureDrawing& draw,
+                               display::FigureSettings& settings, const std::string& title) {
+    if (!services_.desktop.chooseFigureSettings(settings)) {
+        return false;
+    }
+    const std::string& spectrum = state_.store->SpectrumFileName;
     const std::string extension = display::FigureExtension(settings.format);
     const auto file =
         services_.fileDialogs.chooseFileToSave({"Export figure",
@@ -215,13 +291,13 @@ void MainWindow::exportFigure() {
                                                 {{"Figure (*" + extension + ")", "*" + extension}},
                                                 1,
                                                 true});
-    if (!file) {
-        return;
+    if (file) {
+        const std::string path = display::FigureFileName(*file, settings.format);
+        if (const auto problem = display::ExportFigure(draw, settings, path, title)) {
+            services_.messages.showMessage(*problem, platform::MessageIcon::Exclamation);
+        }
     }
-    const std::string path = display::FigureFileName(*file, settings.format);
-    if (const auto problem = display::ExportFigure(store, settings, path)) {
-        services_.messages.showMessage(*problem, platform::MessageIcon::Exclamation);
-    }
+    return true;
 }
 
 bool MainWindow::confirmQuit() {

@@ -9,7 +9,9 @@
 
 #include "analysis/AnalysisCommands.h"
 #include "analysis/AnalysisHost.h"
+#include "analysis/MethodResult.h"
 #include "corrections/CorrectionModels.h"
+#include "display/FigureExport.h"
 #include "display/FigureSettings.h"
 #include "mainwindow/FileCommands.h"
 #include "mainwindow/ProgramState.h"
@@ -22,6 +24,9 @@ class PlotWidget;
 }
 namespace tavrelion::results {
 class ResultWindows;
+}
+namespace tavrelion::fits {
+class FitsWindow;
 }
 
 namespace tavrelion::mainwindow {
@@ -63,6 +68,11 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void saveImage();
     // A figure of the shown spectra for print, as PNG, SVG or PDF.
     void exportFigure();
+    // The Fits window of the current spectrum's last analyses (made on first use).
+    void showFits();
+    fits::FitsWindow* fitsWindow() const { return fitsWindow_; }
+    // The Fits window's figure for print, as PNG, SVG or PDF.
+    void exportFitsFigure();
     // Asks before the program ends; true when it is to end.
     bool confirmQuit();
 
@@ -91,6 +101,15 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void buildFitMenu();
     void buildCorrectionsMenu();
     void correct(int entry);
+    void analyse(int entry);
+    // The results of the current spectrum's analyses, from their result files.
+    std::vector<analysis::MethodResult> lastResults() const;
+    // The back-calculated spectra over the plot while asked for and there are any.
+    void syncFitOverlays();
+    // Asks for the settings and the file and writes the drawing there. Returns whether settings
+    // were chosen (and are kept in settings), whether or not a file was then written.
+    bool exportDrawing(const display::FigureDrawing& draw, display::FigureSettings& settings,
+                       const std::string& title);
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QKeySequence& shortcut = {});
     void syncRecentEntries();
@@ -122,6 +141,7 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     bool closingByProgram_ = false;
     QString imageFileName_;
     std::optional<display::FigureSettings> figureSettings_;
+    fits::FitsWindow* fitsWindow_ = nullptr;
 };
 
 }  // namespace tavrelion::mainwindow

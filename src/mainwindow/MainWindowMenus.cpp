@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "display/PlotWidget.h"
+#include "fits/FitsWindow.h"
 #include "help/HelpBrowser.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopDialogs.h"
@@ -145,8 +146,14 @@ void MainWindow::buildFitMenu() {
     addItem(fitMenu_, "graphic9", "&All methods");
     for (int k : {1, 2, 3, 4, 5, 6, 7, 9}) {
         connect(action(QString("graphic%1").arg(k)), &QAction::triggered, this,
-                [this, k] { analysis_->AnalysisMenuClick(k); });
+                [this, k] { analyse(k); });
     }
+    fitMenu_->addSeparator();
+    connect(addItem(fitMenu_, "mnufitsshow", "Show &fits"), &QAction::triggered, this,
+            [this] { showFits(); });
+    QAction* overlays = addItem(fitMenu_, "mnufitsplot", "Show fits in the &plot");
+    overlays->setCheckable(true);
+    connect(overlays, &QAction::toggled, this, [this] { syncFitOverlays(); });
 }
 
 void MainWindow::buildCorrectionsMenu() {
@@ -172,6 +179,14 @@ void MainWindow::commandsChanged() {
     action("mnusettingsitem2")->setEnabled(states.hideCursor);
     fitMenu_->menuAction()->setEnabled(states.fitMenu && !analysisRunning_);
     action("graphic1")->setEnabled(states.leastSquareFit);
+    action("mnufitsshow")->setEnabled(states.showFits());
+    // Fits of another spectrum must not stay over this one; the caller redraws.
+    if (!states.showFits()) {
+        state_.plot.Overlays.clear();
+        if (fitsWindow_ != nullptr) {
+            fitsWindow_->close();
+        }
+    }
     // A correction replaces the current spectrum, which a running analysis still reads.
     correctionsMenu_->menuAction()->setEnabled(states.corrections && !analysisRunning_);
     syncRecentEntries();

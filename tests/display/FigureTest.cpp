@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "RecordingSurface.h"
@@ -131,6 +132,25 @@ TEST(FigureSettingsTest, NamesWhatIsWrongAndGivesTheFileItsExtension) {
     EXPECT_EQ(FigureFileName("/data/lyso.d01", FigureFormat::Png), "/data/lyso.png");
     EXPECT_EQ(FigureFileName("/data/lyso.SVG", FigureFormat::Svg), "/data/lyso.SVG");
     EXPECT_EQ(FigureFileName("/data.v2/lyso", FigureFormat::Pdf), "/data.v2/lyso.pdf");
+}
+
+TEST(DrawingSurfacePolyline, IsCutAtTheClipAndGoesOnWhereItComesBack) {
+    RecordingSurface surface(1000, 1000);
+    surface.SetClip(100, 100, 500, 500);
+    surface.DrawStyle = Dashed;
+    // In, out through the right edge at y 300, back in at y 400, and wholly outside at the end.
+    surface.DrawPolyline(
+        {{200, 300}, {300, 300}, {700, 300}, {700, 400}, {300, 400}, {300, 900}, {900, 900}},
+        0x00123456);
+    std::vector<std::array<double, 4>> drawn;
+    for (const Operation& line : surface.lines()) {
+        EXPECT_EQ(line.colour, 0x00123456u);
+        EXPECT_EQ(line.drawStyle, Dashed);
+        drawn.push_back({line.x1, line.y1, line.x2, line.y2});
+    }
+    const std::vector<std::array<double, 4>> expected = {
+        {200, 300, 300, 300}, {300, 300, 500, 300}, {500, 400, 300, 400}, {300, 400, 300, 500}};
+    EXPECT_EQ(drawn, expected);
 }
 
 }  // namespace

@@ -16,11 +16,13 @@
 #include "fakes/FakeServices.h"
 #include "fakes/FakeWindowServices.h"
 #include "fakes/TemporaryFolder.h"
+#include "fits/FitsWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "results/ResultWindows.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -290,6 +292,86 @@ TEST_F(MainWindowTest, AnalysisMenuStaysClosedWhileAProgramRuns) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "LYSO.K2D"));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "GD.DAT"));
     resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+}
+
+// The texts of an SVG file's text elements.
+QStringList SvgTexts(const std::filesystem::path& file) {
+    QFile svg(QString::fromStdString(file.string()));
+    QStringList texts;
+    if (!svg.open(QIODevice::ReadOnly)) {
+        return texts;
+    }
+    QXmlStreamReader xml(&svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+    }
+    return texts;
+}
+
+TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) {
+    const auto report = folder.write("report.txt",
+                                     " SELCON3\r\n\r\n Fit quality: NRMSD 0.034, good\r\n"
+                                     "   nm   measured calculated\r\n"
+                                     "  240     -0.100     -0.120\r\n"
+                                     "  239     -0.250     -0.200\r\n"
+                                     "  238     -0.500     -0.450\r\n");
+    WriteScript(folder.path() / "selcon3_mod.exe", "cp '" + report.string() + "' protein.ssc");
+    open("LYSO.ASC");
+    QAction* show = window.action("mnufitsshow");
+    EXPECT_EQ(show->text(), "Show &fits");
+    EXPECT_FALSE(show->isEnabled());
+    window.action("graphic5")->trigger();
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+    ASSERT_TRUE(show->isEnabled());
+    show->trigger();
+    ASSERT_TRUE(window.fitsWindow() && window.fitsWindow()->isVisible());
+    ASSERT_EQ(window.fitsWindow()->results().size(), 1u);
+    EXPECT_EQ(window.fitsWindow()->windowTitle().toStdString(),
+              "Fits - " + (folder.path() / "LYSO.ASC").string());
+
+    // Off by default; checked, the back-calculated spectrum is drawn over the plot.
+    QAction* overlays = window.action("mnufitsplot");
+    EXPECT_FALSE(overlays->isChecked());
+    const QImage plain = window.plot().surface().image().copy();
+    overlays->trigger();
+    ASSERT_EQ(state.plot.Overlays.size(), 1u);
+    EXPECT_EQ(state.plot.Overlays[0].label, "SELCON3 fit");
+    EXPECT_NE(window.plot().surface().image(), plain);
+
+    desktop.figureChoice = [](display::FigureSettings& settings) {
+        settings.format = display::FigureFormat::Svg;
+    };
+    files.answers.push_back((folder.path() / "fits").string());
+    window.fitsWindow()->findChild<QAction*>("fitsexportfigure")->trigger();
+    EXPECT_EQ(files.saveRequests.back().proposedName, (folder.path() / "LYSO.svg").string());
+    const QStringList texts = SvgTexts(folder.path() / "fits.svg");
+    EXPECT_TRUE(texts.contains("SELCON3  NRMSD 0.034 good")) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts.contains("Measured"));
+    EXPECT_TRUE(texts.contains("Wavelength (nm)"));
+    EXPECT_TRUE(messages.shown.empty());
+
+    // A new spectrum has no analysis: no fits for it, in the menu, the window or the plot.
+    open("UBIQ.ASC");
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_FALSE(window.fitsWindow()->isVisible());
+    EXPECT_TRUE(state.plot.Overlays.empty());
+    window.action("graphic5")->trigger();
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+    EXPECT_TRUE(show->isEnabled());
+    EXPECT_EQ(state.plot.Overlays.size(), 1u);
+    // A corrected spectrum is a new one too; New set leaves no spectrum at all.
+    ChooseAllDialogs chooser;
+    window.useCorrectionDialogs(chooser);
+    window.action("baseline5")->trigger();  // Smooth
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_TRUE(state.plot.Overlays.empty());
+    window.action("graphic5")->trigger();
+    resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
+    EXPECT_TRUE(show->isEnabled());
+    window.action("mnufileitem0")->trigger();
+    EXPECT_FALSE(show->isEnabled());
 }
 
 TEST_F(MainWindowTest, AnalyzeOfTheVarselecSolutionsWritesAndShowsTheList) {

@@ -1,0 +1,31 @@
+#include "fits/AnalysisRecord.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "store/TextRoutines.h"
+
+namespace tavrelion::fits {
+namespace {
+
+// Every result of one spectrum is named after it: the extension tells the method.
+std::string Kind(const std::string& file) {
+    return store::UpperCase(std::filesystem::path(file).extension().string());
+}
+
+}  // namespace
+
+void AnalysisRecord::analysed(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        const auto same = std::find_if(files_.begin(), files_.end(), [&](const std::string& kept) {
+            return Kind(kept) == Kind(file);
+        });
+        if (same != files_.end()) {
+            *same = file;
+        } else {
+            files_.push_back(file);
+        }
+    }
+}
+
+}  // namespace tavrelion::fits

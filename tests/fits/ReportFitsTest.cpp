@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "fakes/TemporaryFolder.h"
+#include "fits/AnalysisRecord.h"
+#include "fits/ReportFits.h"
+
+namespace tavrelion::fits {
+namespace {
+
+// The end of a SELCON3 report as the program writes it, CR LF line ends.
+const std::string Selcon3Report =
+    " SELCON3 results\r\n"
+    " ...\r\n"
+    "\r\n"
+    " Fit quality: NRMSD 0.034, good\r\n"
+    " (NRMSD = sqrt(sum (d - d_calc)^2 / sum d^2), Mao, Wachter & Wallace 1982; good up to "
+    "0.041, fair up to 0.092,\r\n"
+    " the median and 90th percentile of SELCON3 in leave-one-out over SP175 at 240-175 nm)\r\n"
+    " Back-calculated spectrum (delta epsilon per residue, M-1 cm-1):\r\n"
+    "   nm   measured calculated\r\n"
+    "  240     -0.100     -0.120\r\n"
+    "  239     -0.250     -0.200\r\n"
+    "  238      1.000      0.500\r\n";
+
+TEST(ReportFits, ReadsTheNrmsdAndTheBackCalculatedSpectrumInMeanResidueEllipticity) {
+    testing_support::TemporaryFolder folder;
+    const auto report = folder.write("LYSO.sc3", Selcon3Report);
+    const auto result = ReadReportFit(report);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->method, "SELCON3");
+    ASSERT_TRUE(result->nrmsd);
+    EXPECT_DOUBLE_EQ(*result->nrmsd, 0.034);
+    EXPECT_EQ(result->quality, "good");
+    EXPECT_EQ(result->wavelengths, (std::vector<double>{240, 239, 238}));
+    // 1 M-1 cm-1 of delta epsilon is 3298 deg cm2 dmol-1.
+    EXPECT_NEAR(result->measured[0], -329.8, 1e-9);
+    EXPECT_NEAR(result->calculated[1], -659.6, 1e-9);
+    EXPECT_NEAR(result->measured[2], 3298, 1e-9);
+}
+
+TEST(ReportFits, ReportsWithoutAWholeTableGiveTheMethodAloneAndOtherFilesNothing) {
+    testing_support::TemporaryFolder folder;
+    std::string damaged = Selcon3Report;
+    damaged.replace(damaged.find("  239     -0.250"), 16, "  239     -0.2x0");
+    const std::vector<std::string> files = {
+        folder.write("A.CNT", damaged).string(),
+        folder.write("A.K2D", " K2D\r\n Fit quality:        good\r\n").string(),
+        folder.write("A.FIT", Selcon3Report).string(), (folder.path() / "MISSING.SC3").string(),
+        folder.write("A.SCM", Selcon3Report.substr(0, 40)).string()};
+    const std::vector<analysis::MethodResult> results = ReadReportFits(files);
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[0].method, "CONTIN");
+    EXPECT_TRUE(results[0].wavelengths.empty());
+    EXPECT_EQ(results[1].method, "K2D");
+    EXPECT_FALSE(results[1].nrmsd);
+    EXPECT_EQ(results[2].method, "SELCON2");
+    EXPECT_TRUE(results[2].wavelengths.empty());
+}
+
+TEST(AnalysisRecord, AnalysesOfOneSpectrumAddUpAndAMethodRunAgainReplacesItsFile) {
+    AnalysisRecord record;
+    EXPECT_FALSE(record.any());
+    record.analysed({"/d/LYSO.SC3"});
+    record.analysed({"/d/LYSO.FIT", "/d/LYSO.SC3", "/d/LYSO.SUM"});
+    record.analysed({"/d/LYSO.cnt"});
+    EXPECT_EQ(record.files(), (std::vector<std::string>{"/d/LYSO.SC3", "/d/LYSO.FIT", "/d/LYSO.SUM",
+                                                        "/d/LYSO.cnt"}));
+    record.forget();
+    EXPECT_FALSE(record.any());
+}
+
+}  // namespace
+}  // namespace tavrelion::fits
