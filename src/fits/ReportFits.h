@@ -7,9 +7,7 @@
 
 #include "analysis/MethodResult.h"
 
-// The fits the analysis programs state in their reports: after the report's own lines, a line
-// " Fit quality: NRMSD 0.034, good", the rule, and the back-calculated spectrum as lines of
-// wavelength (nm), measured and calculated delta epsilon per residue.
+// The fits the analysis programs state in their reports, for the Fits window.
 namespace tavrelion::fits {
 
 // The method whose report the result file is, by its extension in any letter case: .SCM SELCON2,
@@ -17,11 +15,10 @@ namespace tavrelion::fits {
 // least-squares report, the Varselec list).
 std::optional<std::string> ReportMethod(const std::filesystem::path& resultFile);
 
-// The method's result as its report states it: the NRMSD, its quality word and the
-// back-calculated spectrum converted to mean residue ellipticity. A report without them (K2D,
-// Varselec, a program that predates them) gives the method's name alone, and so does a damaged
-// table, whose rows must not be drawn half. The fractions are not read. Nothing for a file that
-// is no report or cannot be read.
+// The method's result as the analysis readers take it from its report: fractions, NRMSD,
+// quality word and back-calculated spectrum in mean residue ellipticity. A report without a
+// spectrum (K2D, Varselec) or a damaged one, whose rows must not be drawn half, gives the
+// method's name alone. Nothing for a file that is no report or does not exist.
 std::optional<analysis::MethodResult> ReadReportFit(const std::filesystem::path& resultFile);
 
 // The results of the reports among the files, in their order.

@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <filesystem>
 
+#include "analysis/MethodResultReaders.h"
 #include "analysis/QtAnalysisDialogs.h"
 #include "corrections/CorrectionCommands.h"
 #include "corrections/QtCorrectionDialogs.h"
@@ -27,6 +29,7 @@
 #include "platform/DisplayText.h"
 #include "platform/ProgramName.h"
 #include "results/ResultWindows.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::mainwindow {
 namespace {
@@ -149,7 +152,20 @@ void MainWindow::analyse(int entry) {
 }
 
 std::vector<analysis::MethodResult> MainWindow::lastResults() const {
-    return fits::ReadReportFits(state_.commands.analyses.files());
+    const std::vector<std::string>& files = state_.commands.analyses.files();
+    std::vector<analysis::MethodResult> results;
+    // The least-squares report holds no spectrum: its fits are computed again from the fit.
+    const bool leastSquares = std::any_of(files.begin(), files.end(), [](const std::string& file) {
+        return store::UpperCase(std::filesystem::path(file).extension().string()) == ".FIT";
+    });
+    if (leastSquares) {
+        results =
+            analysis::LeastSquaresResults(*state_.store, *state_.referenceSets, *state_.fitResults);
+    }
+    for (analysis::MethodResult& result : fits::ReadReportFits(files)) {
+        results.push_back(std::move(result));
+    }
+    return results;
 }
 
 void MainWindow::syncFitOverlays() {
