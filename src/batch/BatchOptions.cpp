@@ -147,6 +147,13 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
             options.contentMin = Whole(argument, value, -32768, 32767);
         } else if (argument == "--content-max") {
             options.contentMax = Whole(argument, value, -32768, 32767);
+        } else if (argument == "--reference") {
+            const auto set = analysis::ReferenceSetNamed(value);
+            if (!set) {
+                throw std::invalid_argument("--reference must be sp175 or idp175, not \"" + value +
+                                            "\"");
+            }
+            options.referenceSet = *set;
         } else if (argument == "--jobs") {
             options.jobs = Whole(argument, value, 1, 64);
         } else if (argument == "--timeout") {
@@ -217,6 +224,9 @@ Options (defaults in brackets):
   --varselec-proteins LIST Varselec basis proteins kept, e.g. 1-20,25,30-33 [1-33]
   --content-min N          Varselec analysis: lowest total content accepted, percent [10]
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
+  --reference SET          reference set of the analysis programs: sp175, or idp175 (SP175
+                           with five proteins replaced by intrinsically disordered ones) for
+                           proteins that may be largely disordered [sp175]
   --jobs N                 files analysed side by side, each in a work folder of its own
                            [the number of processor cores]
   --timeout SECONDS        an analysis program still running after this time is stopped and

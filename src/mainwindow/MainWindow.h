@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void buildFitMenu();
     void buildCorrectionsMenu();
     void correct(int entry);
+    void buildReferenceSetMenu(QMenu* settings);
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QKeySequence& shortcut = {});
     void syncRecentEntries();

@@ -1,6 +1,7 @@
 # tavrelion-batch --method all on a copy of a sample, with the program folder's real analysis
 # programs: every result file must appear beside the spectrum and the summary must hold a line
-# of each method.
+# of each method. With REFERENCE (idp175) the batch chooses that reference set: every analysis
+# program's report must name it and, the sample being a reference protein's spectrum, say so.
 set(work "${WORK_DIR}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
@@ -8,8 +9,12 @@ file(COPY "${PROGRAM_DIR}/" DESTINATION "${work}/program")
 file(COPY "${SAMPLE}" DESTINATION "${work}")
 get_filename_component(name "${SAMPLE}" NAME)
 get_filename_component(base "${SAMPLE}" NAME_WE)
+set(choice)
+if(REFERENCE)
+    set(choice --reference ${REFERENCE})
+endif()
 execute_process(COMMAND "${work}/program/tavrelion-batch" --program-dir "${work}/program"
-                        --method all "${work}/${name}"
+                        --method all ${choice} "${work}/${name}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE listed ERROR_VARIABLE messages)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "tavrelion-batch failed (${status}):\n${messages}")
@@ -31,5 +36,18 @@ foreach(method "Fasman" "Yang" "Self Consistent Method" "Self Selcon3    Method"
         message(FATAL_ERROR "the summary lacks ${method}:\n${summary}")
     endif()
 endforeach()
+if(REFERENCE)
+    string(TOUPPER "${REFERENCE}" set)
+    foreach(extension SCM SC3 K2D CNT OUT)
+        file(READ "${work}/${base}.${extension}" report)
+        foreach(expected "${set}" "Reference check: the spectrum is almost that of ${PROTEIN} (NRMSD 0.0"
+                         "in the reference set ${set}")
+            string(FIND "${report}" "${expected}" at)
+            if(at EQUAL -1)
+                message(FATAL_ERROR "${base}.${extension} lacks \"${expected}\":\n${report}")
+            endif()
+        endforeach()
+    endforeach()
+endif()
 message("${summary}")
 file(REMOVE_RECURSE "${work}")
