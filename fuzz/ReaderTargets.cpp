@@ -32,7 +32,7 @@ class RecordedMessages : public platform::MessageService {
 };
 
 // The user answers the conversion dialog with a 1-mm cell and a 0.5 mM residue concentration.
-class AnsweringDialogs : public platform::DialogPresenter {
+class AnsweringDialogs : public spectrumio::DialogPresenter {
   public:
     void showUnitDialog(spectrumio::UnitDialogModel& model) override { model.valid(".0005", ".1"); }
     // Today's kinds: what the file states, else millidegrees, with the same cell and concentration.

@@ -5,9 +5,9 @@
 
 #include "analysis/AnalysisDialogs.h"
 #include "batch/BatchOptions.h"
-#include "platform/DialogPresenter.h"
 #include "platform/MessageService.h"
 #include "spectrumio/ConversionChoices.h"
+#include "spectrumio/DialogPresenter.h"
 #include "spectrumio/LoadListener.h"
 
 namespace tavrelion::batch {
@@ -15,7 +15,7 @@ namespace tavrelion::batch {
 // Plays the user for a batch run: every message goes to the error stream with the file's name
 // in front, every dialog is answered from the options.
 class BatchAnswers : public platform::MessageService,
-                     public platform::DialogPresenter,
+                     public spectrumio::DialogPresenter,
                      public analysis::AnalysisDialogs,
                      public spectrumio::LoadListener {
   public:

@@ -1,10 +1,10 @@
 #include "batch/BatchCorrections.h"
 
 #include "corrections/CorrectionCommands.h"
-#include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::batch {
 namespace {
@@ -69,7 +69,7 @@ bool LoadInto(store::SpectrumStore& store, int slot, const std::string& file,
     } catch (const store::BasicError&) {
         return false;
     }
-    store.SlotLabel(slot) = store::GeneralForm(slot) + ")" + mainwindow::FileNameOf(file);
+    store.SlotLabel(slot) = store::GeneralForm(slot) + ")" + store::FileNameOf(file);
     return true;
 }
 

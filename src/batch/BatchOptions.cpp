@@ -76,107 +76,120 @@ std::vector<int> ProteinList(const std::string& option, const std::string& text)
 
 }  // namespace
 
-BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
-    BatchOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            continue;
+const std::vector<std::string>& BatchValueOptions() {
+    static const std::vector<std::string> names = {
+        "method",
+        "program-dir",
+        "residues",
+        "cell-width",
+        "path-cm",
+        "concentration",
+        "unit",
+        "mg-per-ml",
+        "mrw",
+        "ht-max",
+        "convert-to",
+        "selcon-model",
+        "selcon-iterations",
+        "selcon-tolerance",
+        "varselec-remove",
+        "varselec-proteins",
+        "content-min",
+        "content-max",
+        "reference",
+        "jobs",
+        "timeout",
+        "baseline",
+        "multiply",
+        "subtract",
+        "smooth",
+    };
+    return names;
+}
+
+void SetBatchOption(BatchOptions& options, const std::string& name, const std::string& value) {
+    const std::string argument = "--" + name;
+    if (argument == "--method") {
+        const auto entry = MethodEntries.find(value);
+        if (entry == MethodEntries.end()) {
+            throw std::invalid_argument(
+                "--method must be lsq, helix, varselec, selcon2, selcon3, k2d, contin or all, "
+                "not \"" +
+                value + "\"");
         }
-        if (argument == "--version") {
-            options.version = true;
-            continue;
+        options.menuEntry = entry->second;
+        options.methodGiven = true;
+    } else if (argument == "--program-dir") {
+        options.programDir = value;
+    } else if (argument == "--residues") {
+        options.residues = Whole(argument, value, 1, 32767);
+    } else if (argument == "--cell-width" || argument == "--path-cm") {
+        options.cellWidth = Positive(argument, value);
+    } else if (argument == "--concentration") {
+        options.concentration = Positive(argument, value);
+    } else if (argument == "--unit") {
+        options.unit = spectrumio::CdUnitFromName(value);
+        if (!options.unit) {
+            throw std::invalid_argument(
+                "--unit must be mdeg, deg, delta-a, delta-epsilon, molar or mre, not \"" + value +
+                "\"");
         }
-        if (argument.rfind("--", 0) != 0) {
-            options.files.push_back(argument);
-            continue;
+    } else if (argument == "--mg-per-ml") {
+        options.mgPerMl = Positive(argument, value);
+    } else if (argument == "--mrw") {
+        options.meanResidueWeight = Positive(argument, value);
+    } else if (argument == "--ht-max") {
+        options.htMax = Number(argument, value);
+    } else if (argument == "--convert-to") {
+        if (value != "tvr" && value != "csv") {
+            throw std::invalid_argument("--convert-to must be tvr or csv, not \"" + value + "\"");
         }
-        if (i + 1 >= arguments.size()) {
-            throw std::invalid_argument(argument + " needs a value");
+        options.convertTo = value;
+    } else if (argument == "--selcon-model") {
+        options.selconModel = Whole(argument, value, 1, 4);
+    } else if (argument == "--selcon-iterations") {
+        options.selconIterations = Whole(argument, value, 1, 32767);
+    } else if (argument == "--selcon-tolerance") {
+        options.selconTolerance = Whole(argument, value, 1, 30);
+    } else if (argument == "--varselec-remove") {
+        options.varselecRemove = Whole(argument, value, 0, 5);
+    } else if (argument == "--varselec-proteins") {
+        options.varselecProteins = ProteinList(argument, value);
+    } else if (argument == "--content-min") {
+        options.contentMin = Whole(argument, value, -32768, 32767);
+    } else if (argument == "--content-max") {
+        options.contentMax = Whole(argument, value, -32768, 32767);
+    } else if (argument == "--reference") {
+        const auto set = analysis::ReferenceSetNamed(value);
+        if (!set) {
+            throw std::invalid_argument("--reference must be sp175 or idp175, not \"" + value +
+                                        "\"");
         }
-        const std::string& value = arguments[++i];
-        if (argument == "--method") {
-            const auto entry = MethodEntries.find(value);
-            if (entry == MethodEntries.end()) {
-                throw std::invalid_argument(
-                    "--method must be lsq, helix, varselec, selcon2, selcon3, k2d, contin or all, "
-                    "not \"" +
-                    value + "\"");
-            }
-            options.menuEntry = entry->second;
-            options.methodGiven = true;
-        } else if (argument == "--program-dir") {
-            options.programDir = value;
-        } else if (argument == "--residues") {
-            options.residues = Whole(argument, value, 1, 32767);
-        } else if (argument == "--cell-width" || argument == "--path-cm") {
-            options.cellWidth = Positive(argument, value);
-        } else if (argument == "--concentration") {
-            options.concentration = Positive(argument, value);
-        } else if (argument == "--unit") {
-            options.unit = spectrumio::CdUnitFromName(value);
-            if (!options.unit) {
-                throw std::invalid_argument(
-                    "--unit must be mdeg, deg, delta-a, delta-epsilon, molar or mre, not \"" +
-                    value + "\"");
-            }
-        } else if (argument == "--mg-per-ml") {
-            options.mgPerMl = Positive(argument, value);
-        } else if (argument == "--mrw") {
-            options.meanResidueWeight = Positive(argument, value);
-        } else if (argument == "--ht-max") {
-            options.htMax = Number(argument, value);
-        } else if (argument == "--convert-to") {
-            if (value != "tvr" && value != "csv") {
-                throw std::invalid_argument("--convert-to must be tvr or csv, not \"" + value +
-                                            "\"");
-            }
-            options.convertTo = value;
-        } else if (argument == "--selcon-model") {
-            options.selconModel = Whole(argument, value, 1, 4);
-        } else if (argument == "--selcon-iterations") {
-            options.selconIterations = Whole(argument, value, 1, 32767);
-        } else if (argument == "--selcon-tolerance") {
-            options.selconTolerance = Whole(argument, value, 1, 30);
-        } else if (argument == "--varselec-remove") {
-            options.varselecRemove = Whole(argument, value, 0, 5);
-        } else if (argument == "--varselec-proteins") {
-            options.varselecProteins = ProteinList(argument, value);
-        } else if (argument == "--content-min") {
-            options.contentMin = Whole(argument, value, -32768, 32767);
-        } else if (argument == "--content-max") {
-            options.contentMax = Whole(argument, value, -32768, 32767);
-        } else if (argument == "--reference") {
-            const auto set = analysis::ReferenceSetNamed(value);
-            if (!set) {
-                throw std::invalid_argument("--reference must be sp175 or idp175, not \"" + value +
-                                            "\"");
-            }
-            options.referenceSet = *set;
-        } else if (argument == "--jobs") {
-            options.jobs = Whole(argument, value, 1, 64);
-        } else if (argument == "--timeout") {
-            options.timeoutSeconds = Whole(argument, value, 1, 86400);
-        } else if (argument == "--baseline") {
-            options.baseline = value;
-        } else if (argument == "--multiply") {
-            options.multiply = value;
-        } else if (argument == "--subtract") {
-            options.subtract = value;
-        } else if (argument == "--smooth") {
-            options.smooth = value;
-        } else {
-            throw std::invalid_argument("unknown option " + argument);
-        }
+        options.referenceSet = *set;
+    } else if (argument == "--jobs") {
+        options.jobs = Whole(argument, value, 1, 64);
+    } else if (argument == "--timeout") {
+        options.timeoutSeconds = Whole(argument, value, 1, 86400);
+    } else if (argument == "--baseline") {
+        options.baseline = value;
+    } else if (argument == "--multiply") {
+        options.multiply = value;
+    } else if (argument == "--subtract") {
+        options.subtract = value;
+    } else if (argument == "--smooth") {
+        options.smooth = value;
+    } else {
+        throw std::invalid_argument("unknown option " + argument);
     }
+}
+
+void CheckBatchOptions(const BatchOptions& options) {
     if (!options.help && !options.version && options.files.empty()) {
         throw std::invalid_argument("no spectrum file given");
     }
     if (options.mgPerMl.has_value() && options.concentration.has_value()) {
         throw std::invalid_argument("give --concentration or --mg-per-ml, not both");
     }
-    return options;
 }
 
 std::string BatchHelpText() {
@@ -240,6 +253,8 @@ Options (defaults in brackets):
                            state them as the Corrections menu's do.
   --help                   this text
   --version                the program's version
+  --                       ends the options: every later argument is a spectrum file, even
+                           one whose name begins with -
 )";
 }
 

@@ -47,9 +47,15 @@ struct BatchOptions {
     }
 };
 
-// Reads the arguments (without the program name). A mistake gives std::invalid_argument with a
-// message that names the option.
-BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments);
+// The options that take a value, by their names without the leading dashes.
+const std::vector<std::string>& BatchValueOptions();
+
+// Sets one option (its name without the dashes) from its value as typed. A value that breaks the
+// option's rule, or an unknown name, gives std::invalid_argument with a message naming the option.
+void SetBatchOption(BatchOptions& options, const std::string& name, const std::string& value);
+
+// The rules between the options, once all are read; std::invalid_argument when one is broken.
+void CheckBatchOptions(const BatchOptions& options);
 
 // The text of --help: every option with its default.
 std::string BatchHelpText();

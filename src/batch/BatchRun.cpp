@@ -16,12 +16,12 @@
 #include "batch/BatchAnswers.h"
 #include "batch/BatchConvert.h"
 #include "batch/BatchCorrections.h"
-#include "mainwindow/RecentFiles.h"
 #include "spectrumio/LoadSpectrum.h"
 #include "store/BasicError.h"
 #include "store/FileReplacement.h"
 #include "store/NumberText.h"
 #include "store/ResultNames.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::batch {
 namespace {
@@ -109,7 +109,7 @@ bool Load(BatchState& state, const std::string& file, BatchAnswers& answers) {
     } catch (const store::BasicError&) {
         return false;
     }
-    store.SlotLabel(1) = store::GeneralForm(1) + ")" + mainwindow::FileNameOf(file);
+    store.SlotLabel(1) = store::GeneralForm(1) + ")" + store::FileNameOf(file);
     store.ResultFilePath = store.SlotLabel(1);
     store.CurrentSlot = 1;
     return true;
@@ -330,7 +330,7 @@ int RunBatch(const BatchOptions& options, const std::string& programDir,
     }
     std::ostringstream setMessages;
     BatchAnswers answers(options, setMessages);
-    answers.setFileName(mainwindow::FileNameOf(programDir));
+    answers.setFileName(store::FileNameOf(programDir));
     estimation::ReferenceSets sets;
     const bool setsRead = estimation::LoadReferenceSets(programDir, sets, answers);
     services.err << setMessages.str();

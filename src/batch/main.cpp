@@ -9,10 +9,10 @@
 #include <stdexcept>
 
 #include "ProgramVersion.h"
-#include "batch/BatchOptions.h"
+#include "batch/BatchCommandLine.h"
 #include "batch/BatchRun.h"
 #include "drivers/ProgramRunner.h"
-#include "mainwindow/WorkFolder.h"
+#include "drivers/WorkFolder.h"
 #include "store/InstalledFolders.h"
 
 namespace {
@@ -64,7 +64,7 @@ void TellRunning(std::int64_t id) {
 
 // The jobs' private work folders go into one folder of this run, removed at the end.
 std::string WorkRoot() {
-    return (tavrelion::mainwindow::PrivateWorkRoot() + "/batch-" +
+    return (tavrelion::drivers::PrivateWorkRoot() + "/batch-" +
             QString::number(QCoreApplication::applicationPid()))
         .toLocal8Bit()
         .toStdString();
@@ -105,7 +105,7 @@ int main(int argc, char* argv[]) {
                                const std::string& folder) {
         return drivers::RunAndWait(program, programArguments, folder, limits);
     };
-    mainwindow::RemoveAbandonedWorkFolders(mainwindow::PrivateWorkRoot());
+    drivers::RemoveAbandonedWorkFolders(drivers::PrivateWorkRoot());
     const std::string workRoot = WorkRoot();
     WatchSignals();
     const int status =

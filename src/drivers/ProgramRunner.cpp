@@ -3,7 +3,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QProgressDialog>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -13,8 +12,6 @@
 
 #include <csignal>
 #endif
-
-#include "platform/ProgramName.h"
 
 namespace tavrelion::drivers {
 namespace {
@@ -73,23 +70,15 @@ ProgramOutcome RunAndWait(const std::string& programPath, const std::vector<std:
         outcome.end = ProgramOutcome::End::TimedOut;
         Stop(process);
     });
-    std::unique_ptr<QProgressDialog> progress;
+    std::unique_ptr<RunningNotice> notice;
     QTimer progressDelay;
     progressDelay.setSingleShot(true);
-    if (limits.progressParent != nullptr) {
+    if (limits.showRunning) {
         QObject::connect(&progressDelay, &QTimer::timeout, &process, [&] {
-            progress = std::make_unique<QProgressDialog>(QObject::tr("Running %1 ...").arg(name),
-                                                         QObject::tr("&Cancel"), 0, 0,
-                                                         limits.progressParent);
-            progress->setWindowTitle(QString::fromLatin1(platform::ProgramName));
-            progress->setObjectName("programProgress");
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(0);
-            QObject::connect(progress.get(), &QProgressDialog::canceled, &process, [&] {
+            notice = limits.showRunning(name.toStdString(), [&] {
                 outcome.end = ProgramOutcome::End::Cancelled;
                 Stop(process);
             });
-            progress->show();
         });
     }
 

@@ -2,20 +2,28 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "drivers/ProgramOutcome.h"
 
-class QWidget;
-
 namespace tavrelion::drivers {
+
+// What the user sees of a program that runs long (a small window naming it, with Cancel); it
+// goes away when this object is destroyed.
+class RunningNotice {
+  public:
+    virtual ~RunningNotice() = default;
+};
 
 struct RunLimits {
     int timeoutSeconds = 0;  // 0: no limit
-    // When set, a program that runs longer than a second gets a small window over this one that
-    // names it and offers Cancel.
-    QWidget* progressParent = nullptr;
+    // When set, called once a program has run longer than a second with its file name and a call
+    // that cancels it; the notice it returns stays until the program has ended.
+    std::function<std::unique_ptr<RunningNotice>(const std::string& programName,
+                                                 std::function<void()> cancel)>
+        showRunning;
     // Told the process id once the program runs, and 0 when it has ended (so that a signal
     // handler can end it with its caller).
     std::function<void(std::int64_t processId)> running;

@@ -10,6 +10,7 @@
 #include "spectrumio/SpectrumWriter.h"
 #include "store/BasicError.h"
 #include "store/NumberText.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::mainwindow {
 
@@ -57,7 +58,7 @@ bool FileCommands::TakeNextSlot() {
 }
 
 std::string FileCommands::SlotLabelFor(int slot) const {
-    return store::GeneralForm(slot) + ")" + FileNameOf(state_.store->SpectrumFileName);
+    return store::GeneralForm(slot) + ")" + store::FileNameOf(state_.store->SpectrumFileName);
 }
 
 bool FileCommands::Load(const store::SpectrumStore& before, const CommandStates& commandsBefore) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "mainwindow/ProgramState.h"
-#include "platform/DialogPresenter.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
+#include "spectrumio/DialogPresenter.h"
 #include "spectrumio/LoadListener.h"
 
 namespace tavrelion::mainwindow {
@@ -25,7 +25,7 @@ class MainWindowView {
 struct FileCommandServices {
     platform::MessageService& messages;
     platform::FileDialogService& fileDialogs;
-    platform::DialogPresenter& dialogs;
+    spectrumio::DialogPresenter& dialogs;
 };
 
 // The main window's start-up and its File commands that touch the spectra: New set, Open, the

@@ -16,6 +16,7 @@
 #include "display/PrintVector.h"
 #include "display/PrinterSurface.h"
 #include "drivers/ProgramRunner.h"
+#include "drivers/RunningProgramWindow.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/PrintingNote.h"
 #include "platform/DisplayText.h"
@@ -129,7 +130,9 @@ drivers::ProgramOutcome MainWindow::runProgram(const std::string& program,
                                                const std::vector<std::string>& arguments,
                                                const std::string& workingFolder) {
     drivers::RunLimits limits;
-    limits.progressParent = this;
+    limits.showRunning = [this](const std::string& name, std::function<void()> cancel) {
+        return drivers::ShowRunningProgram(this, name, std::move(cancel));
+    };
     return drivers::RunAndWait(program, arguments, workingFolder, limits);
 }
 

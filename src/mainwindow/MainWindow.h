@@ -31,7 +31,7 @@ class DesktopDialogs;
 struct MainWindowServices {
     platform::MessageService& messages;
     platform::FileDialogService& fileDialogs;
-    platform::DialogPresenter& dialogs;
+    spectrumio::DialogPresenter& dialogs;
     DesktopDialogs& desktop;
     results::ResultWindows& resultWindows;
 };

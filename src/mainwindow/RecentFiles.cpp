@@ -17,9 +17,4 @@ void RecentFiles::add(const std::string& spectrumFileName) {
     AddOnce(paths_, spectrumFileName);
 }
 
-std::string FileNameOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace tavrelion::mainwindow

@@ -18,7 +18,4 @@ class RecentFiles {
     std::vector<std::string> paths_;
 };
 
-// The file name of a path without its folder; both \ and / separate folders.
-std::string FileNameOf(const std::string& path);
-
 }  // namespace tavrelion::mainwindow

@@ -3,16 +3,16 @@
 #include <cstring>
 
 #include "ProgramVersion.h"
+#include "drivers/WorkFolder.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/DesktopDialogs.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/WorkFolder.h"
-#include "platform/QtDialogPresenter.h"
 #include "platform/QtFileDialogService.h"
-#include "platform/QtFindDialogPresenter.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtPrintService.h"
+#include "results/QtFindDialogPresenter.h"
 #include "results/ResultWindows.h"
+#include "spectrumio/QtDialogPresenter.h"
 #include "store/InstalledFolders.h"
 
 int main(int argc, char* argv[]) {
@@ -38,21 +38,21 @@ int main(int argc, char* argv[]) {
 
     mainwindow::ProgramState state;
     platform::QtMessageService messages;
-    mainwindow::RemoveAbandonedWorkFolders(mainwindow::PrivateWorkRoot());
+    drivers::RemoveAbandonedWorkFolders(drivers::PrivateWorkRoot());
     const auto workFolder =
-        mainwindow::WorkFolder::Take(mainwindow::SharedWorkFolder(), mainwindow::PrivateWorkRoot());
+        drivers::WorkFolder::Take(drivers::SharedWorkFolder(), drivers::PrivateWorkRoot());
     if (workFolder == nullptr) {
         messages.showMessage(
-            "No work folder can be made in " + mainwindow::PrivateWorkRoot().toStdString(),
+            "No work folder can be made in " + drivers::PrivateWorkRoot().toStdString(),
             platform::MessageIcon::Critical);
         return 1;
     }
     state.store->WorkDir = workFolder->path().toLocal8Bit().toStdString();
     platform::QtFileDialogService fileDialogs;
-    platform::QtDialogPresenter dialogs;
+    spectrumio::QtDialogPresenter dialogs;
     mainwindow::QtDesktopDialogs desktop(nullptr, fileDialogs);
     platform::QtPrintService printer(fileDialogs);
-    platform::QtFindDialogPresenter findDialog;
+    results::QtFindDialogPresenter findDialog;
     results::ResultWindows resultWindows(
         {*state.store, state.search, messages, fileDialogs, printer, findDialog});
     mainwindow::MainWindow window(state, {messages, fileDialogs, dialogs, desktop, resultWindows});

@@ -8,10 +8,10 @@
 
 #include "platform/DisplayText.h"
 #include "platform/FileDialogService.h"
-#include "platform/FindDialogPresenter.h"
 #include "platform/MessageService.h"
 #include "platform/PrintService.h"
 #include "results/FindDialogModel.h"
+#include "results/FindDialogPresenter.h"
 #include "results/FindText.h"
 
 namespace tavrelion::results {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "results/FindDialogPresenter.h"
 #include "results/ResultWindowModel.h"
 
 class QAction;
@@ -11,7 +12,6 @@ class QPlainTextEdit;
 
 namespace tavrelion::platform {
 class FileDialogService;
-class FindDialogPresenter;
 class MessageService;
 class PrintService;
 }  // namespace tavrelion::platform
@@ -27,7 +27,7 @@ struct ResultWindowServices {
     platform::MessageService& messages;
     platform::FileDialogService& files;
     platform::PrintService& printer;
-    platform::FindDialogPresenter& findDialog;
+    FindDialogPresenter& findDialog;
 };
 
 // frmeditorres or result: a result file's text in a fixed-pitch text box, with menus to load,

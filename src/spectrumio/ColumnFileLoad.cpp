@@ -14,10 +14,6 @@
 namespace tavrelion::spectrumio {
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-    return std::string(path.substr(path.find_last_of("/\\") + 1));
-}
-
 std::string WholeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -90,7 +86,7 @@ void StoreOnGrid(store::SpectrumStore& store, int slot, const GridReady& ready,
 
 ReadOutcome ReadColumnFile(store::SpectrumStore& store, int slot, LoadServices& services,
                            LoadProgress& progress) {
-    const std::string name = FileNameOf(store.SpectrumFileName);
+    const std::string name = store::FileNameOf(store.SpectrumFileName);
     const std::string text = WholeFile(store.SpectrumFileName);
     const auto refuse = [&](const std::string& message) {
         services.messages.showMessage(message, platform::MessageIcon::Critical);

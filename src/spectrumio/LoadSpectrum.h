@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/DialogPresenter.h"
 #include "platform/MessageService.h"
 #include "spectrumio/ConversionChoices.h"
+#include "spectrumio/DialogPresenter.h"
 #include "spectrumio/LoadListener.h"
 #include "store/SpectrumStore.h"
 
@@ -10,7 +10,7 @@ namespace tavrelion::spectrumio {
 
 struct LoadServices {
     platform::MessageService& messages;
-    platform::DialogPresenter& dialogs;
+    spectrumio::DialogPresenter& dialogs;
     LoadListener& listener;
     // Kept between loads by the caller; without it each load starts from nothing.
     ConversionChoices* conversion = nullptr;

@@ -54,4 +54,9 @@ std::string UpperCase(std::string_view s) {
     return upper;
 }
 
+std::string FileNameOf(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
 }  // namespace tavrelion::store

@@ -25,4 +25,7 @@ std::string Mid(std::string_view s, long start, long length);
 // s in upper case (ASCII letters).
 std::string UpperCase(std::string_view s);
 
+// The file name of a path without its folder; both \ and / separate folders.
+std::string FileNameOf(std::string_view path);
+
 }  // namespace tavrelion::store

@@ -106,9 +106,6 @@ TEST(AnalysisDialogsWindow, ReferenceChoiceShowsTheModelAndOkStoresTheSelection)
                    EXPECT_EQ(Text(shown, "Label1"), "Number of proteins to remove :");
                    EXPECT_EQ(Text(shown, "Label4"), "n= number of reference spectra");
                    EXPECT_EQ(Text(shown, "Command2"), "&Cancel");
-                   Type(shown, "Text1", "7");
-                   EXPECT_EQ(Text(shown, "Text1"), "1");
-                   EXPECT_EQ(Text(shown, "Text2"), " 32");
                    Type(shown, "Text1", "3");
                    list.item(0)->setSelected(false);
                    EXPECT_EQ(Text(shown, "Text2"), " 4495");
@@ -139,10 +136,8 @@ TEST(AnalysisDialogsWindow, SelconSettingsShowsTheModelAndValidKeepsTheChanges) 
                    EXPECT_TRUE(Find<QRadioButton>(Find(shown, "Frame1"), "Option1").isChecked());
                    Slide(shown, "Vbar", 25);
                    EXPECT_EQ(Text(shown, "text2"), "25");
-                   Click(shown, "Option5");
                    Click(shown, "Command2");  // defaults
                    EXPECT_EQ(Text(shown, "text2"), "  10");
-                   EXPECT_TRUE(Find<QRadioButton>(shown, "Option7").isChecked());
                    Slide(shown, "hsbHel", 20);
                    EXPECT_EQ(Text(shown, "text1"), "20");
                    Click(shown, "Option2");

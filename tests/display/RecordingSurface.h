@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,26 @@ class RecordingSurface : public display::DrawingSurface {
             }
         }
         return std::nullopt;
+    }
+
+    // One line per operation, as in tests/golden/plot-two-slots.txt: kind, position, colour (as
+    // 0xBBGGRR), draw style, then the text or the draw width and mode.
+    std::string transcript() const {
+        std::string out;
+        char buffer[160];
+        for (const auto& op : operations) {
+            if (op.kind == Operation::Text) {
+                std::snprintf(buffer, sizeof buffer, "text %g %g %06x s%d ", op.x1, op.y1,
+                              op.colour, op.drawStyle);
+                out += buffer + op.text + "\n";
+            } else {
+                std::snprintf(buffer, sizeof buffer, "%s %g %g %g %g %06x s%d w%d m%d\n",
+                              op.kind == Operation::Fill ? "fill" : "line", op.x1, op.y1, op.x2,
+                              op.y2, op.colour, op.drawStyle, op.drawWidth, op.drawMode);
+                out += buffer;
+            }
+        }
+        return out;
     }
 
     std::vector<Operation> operations;

@@ -1,4 +1,5 @@
 #include "drivers/ProgramRunner.h"
+#include "drivers/RunningProgramWindow.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -205,7 +206,9 @@ TEST(ProgramRunnerFailure, CancelInTheProgressWindowEndsTheProgram) {
     });
     const auto started = std::chrono::steady_clock::now();
     RunLimits limits;
-    limits.progressParent = &window;
+    limits.showRunning = [&window](const std::string& name, std::function<void()> cancel) {
+        return ShowRunningProgram(&window, name, std::move(cancel));
+    };
     const ProgramOutcome outcome = RunAndWait(engine, {}, programDir.path().string(), limits);
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(outcome.end, ProgramOutcome::End::Cancelled);

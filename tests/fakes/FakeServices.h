@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/DialogPresenter.h"
 #include "platform/MessageService.h"
 #include "spectrumio/ConversionDialogModel.h"
+#include "spectrumio/DialogPresenter.h"
 #include "spectrumio/LoadListener.h"
 #include "spectrumio/UnitDialogModel.h"
 
@@ -64,7 +64,7 @@ class FakeMessages : public platform::MessageService {
 
 // Plays the user's part in each dialog: a script of presses per opening. A press acts on the
 // model as the Qt dialog would; the dialog stays open until the model closes it.
-class FakeDialogs : public platform::DialogPresenter {
+class FakeDialogs : public spectrumio::DialogPresenter {
   public:
     using UnitPress = std::function<void(spectrumio::UnitDialogModel&)>;
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/FileDialogService.h"
-#include "platform/FindDialogPresenter.h"
 #include "platform/PrintService.h"
 #include "results/FindDialogModel.h"
+#include "results/FindDialogPresenter.h"
 
 namespace tavrelion::testing_support {
 
@@ -60,7 +60,7 @@ class FakePrinter : public platform::PrintService {
 // Plays the user's part in the find dialog: each opening takes one press from the script, a
 // text for "&Search" with that text typed, nothing for "&Cancel" (also when the script is
 // empty). Records the text each opening showed.
-class FakeFindDialog : public platform::FindDialogPresenter {
+class FakeFindDialog : public results::FindDialogPresenter {
   public:
     void showFindDialog(results::FindDialogModel& model) override {
         shownTexts.push_back(model.initialText());

@@ -161,34 +161,6 @@ TEST_F(MainWindowTest, CorrectionsFollowFitAndAddTheCurrentSpectrum) {
     EXPECT_EQ(state.store->SlotLabel(2), " 2)LYSO.TVR");
 }
 
-TEST_F(MainWindowTest, SixteenthOpenAsksAndNewSetStartsAgainAtSlotOne) {
-    for (int i = 0; i < 15; ++i) {
-        open("LYSO.TVR");
-    }
-    messages.answers = {true};
-    open("UBIQ.ASC");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Loading a new spectrum will clear the screen");
-    EXPECT_EQ(state.store->CurrentSlot, 1);
-
-    window.action("mnufileitem0")->trigger();
-    EXPECT_EQ(window.windowTitle(), "TAVRELION 2000");
-    EXPECT_FALSE(window.action("mnufileitem0")->isEnabled());
-    open("CYTC.JCD");
-    EXPECT_EQ(state.store->SlotLabel(1), " 1)CYTC.JCD");
-    EXPECT_EQ(state.store->SpectrumCount, 1);
-}
-
-TEST_F(MainWindowTest, FailedLoadKeepsTheCountAndTheSpectra) {
-    open("LYSO.ASC");
-    const auto broken = folder.write("BROKEN.TVR", "title\r\n2,unit\r\n");
-    files.answers.push_back(broken.string());
-    window.action("mnufileitem1")->trigger();
-    EXPECT_EQ(state.store->SpectrumCount, 1);
-    EXPECT_EQ(messages.shown.back().text, "Error  62 in format\r\nBROKEN.TVR, line 3");
-    EXPECT_EQ(state.store->SpectrumValue(48), state.store->SlotValue(48, 1));  // LYSO still current
-}
-
 TEST_F(MainWindowTest, SavedImageIsTheWindowsPlotBesideTheSpectrum) {
     open("LYSO.ASC");
     const auto image = folder.path() / "LYSO.BMP";

@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "drivers/WorkFolder.h"
 #include "fakes/FakeAnalysis.h"
 #include "fakes/FakeDesktopDialogs.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeWindowServices.h"
 #include "fakes/TemporaryFolder.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/WorkFolder.h"
 #include "results/ResultWindows.h"
 
 namespace tavrelion::mainwindow {
@@ -30,7 +30,7 @@ QString Q(const fs::path& path) {
 // One running program: its window, its work folder and the user's part played by fakes.
 struct ProgramWindow {
     ProgramWindow(const TemporaryFolder& user, const fs::path& data)
-        : work(WorkFolder::Take(Q(user.path() / "work"), Q(user.path() / "runtime"))),
+        : work(drivers::WorkFolder::Take(Q(user.path() / "work"), Q(user.path() / "runtime"))),
           desktop(Q(data)) {
         state.store->WorkDir = work->path().toStdString();
         window.useAnalysisDialogs(analysisDialogs);
@@ -41,7 +41,7 @@ struct ProgramWindow {
         window.action("mnufileitem1")->trigger();
     }
 
-    std::unique_ptr<WorkFolder> work;
+    std::unique_ptr<drivers::WorkFolder> work;
     ProgramState state;
     testing_support::FakeMessages messages;
     testing_support::FakeFileDialogs files;

@@ -11,11 +11,11 @@
 #include <random>
 #include <sstream>
 
-#include "batch/BatchOptions.h"
+#include "batch/BatchCommandLine.h"
 #include "batch/BatchRun.h"
 #include "common/ReferenceSet.h"
 #include "drivers/ProgramRunner.h"
-#include "mainwindow/WorkFolder.h"
+#include "drivers/WorkFolder.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void AllMethodsOnTheReferenceSpectra(benchmark::State& state) {
     };
     // The work folders where tavrelion-batch makes them; the spectra in a folder on disk.
     const std::string workRoot =
-        (tavrelion::mainwindow::PrivateWorkRoot() + "/bench").toLocal8Bit().toStdString();
+        (tavrelion::drivers::PrivateWorkRoot() + "/bench").toLocal8Bit().toStdString();
     std::ostringstream out;
     std::ostringstream err;
     double seconds = 0;

@@ -4,7 +4,8 @@
 #include <sstream>
 
 #include "drivers/SelconInput.h"
-#include "engines/selcon3/SelconTestSupport.h"
+#include "engines/common/EngineTestSupport.h"
+#include "fakes/TemporaryFolder.h"
 #include "selcon2/Selcon2Program.h"
 #include "selcon3/Selcon3Program.h"
 
@@ -12,10 +13,11 @@ namespace {
 
 using namespace tavrelion;
 using namespace tavrelion::engines::selcon;
+namespace testing = tavrelion::engines::engine_testing;
 
 void Selcon3Estimate(benchmark::State& state) {
     const engines::ReferenceSet& set = testing::Sp175();
-    const int protein = testing::ProteinOf("HAL");
+    const int protein = testing::ProteinIndex("HAL");
     MeasuredSpectrum spectrum{240, 175, {}};
     for (int nm = 240; nm >= 175; --nm)
         spectrum.values.push_back(
@@ -29,7 +31,7 @@ BENCHMARK(Selcon3Estimate)->Unit(benchmark::kMillisecond);
 void Selcon3WholeRun(benchmark::State& state) {
     testing_support::TemporaryFolder folder;
     testing::CopyData(folder.path(), engines::ReferenceFileName);
-    drivers::WriteSelcon3Input(*testing::StoreOfProtein("HAL", 175, 240), folder.path());
+    drivers::WriteSelcon3Input(*testing::ReferenceSpectrum("HAL", 175, 240), folder.path());
     std::ostringstream errors;
     for (auto _ : state)
         benchmark::DoNotOptimize(RunSelcon3(folder.path(), "", errors));
@@ -42,7 +44,8 @@ void Selcon2WholeRun(benchmark::State& state) {
     testing::CopyData(folder.path(), "ssdata.ks", "ssdata");
     drivers::SelconSettings settings;
     settings.SelconClassCount = 5;
-    drivers::WriteSelcon2Input(*testing::StoreOfProtein("HAL", 175, 240), settings, folder.path());
+    drivers::WriteSelcon2Input(*testing::ReferenceSpectrum("HAL", 175, 240), settings,
+                               folder.path());
     std::ostringstream errors;
     for (auto _ : state)
         benchmark::DoNotOptimize(RunSelcon2(folder.path(), "", errors));

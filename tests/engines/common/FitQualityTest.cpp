@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "contin/ContinReport.h"
+#include "engines/common/EngineTestSupport.h"
 #include "k2d/K2dProgram.h"
 #include "k2d/WeightsFile.h"
 #include "selcon3/Selcon3Report.h"
@@ -17,20 +18,16 @@
 namespace tavrelion::engines {
 namespace {
 
-const std::filesystem::path DataFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "data";
-
-const ReferenceSet& Sp175() {
-    static const ReferenceSet set = LoadReferenceSet(DataFolder / ReferenceFileName);
-    return set;
-}
+using engine_testing::DataFolder;
+using engine_testing::ProteinIndex;
+using engine_testing::Sp175;
 
 Eigen::VectorXd Protein(const std::string& code) {
-    const auto& codes = Sp175().codes;
-    return Sp175().spectra.col(std::find(codes.begin(), codes.end(), code) - codes.begin());
+    return Sp175().spectra.col(ProteinIndex(code));
 }
 
 const ReferenceSet& Idp175() {
-    static const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(DataFolder, "IDP175"));
+    static const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(DataFolder(), "IDP175"));
     return set;
 }
 
@@ -54,7 +51,7 @@ std::vector<std::string> Reports(const Eigen::VectorXd& spectrum,
     reports.push_back(
         contin::EstimateReport(input, {&set, ""}, contin::AnalyseSpectrum(set, 240, 190, to190)));
     const k2d::KohonenMap map =
-        k2d::ReadWeightsFile(TrainedDataFolder(DataFolder, set.name) / k2d::WeightsFileName);
+        k2d::ReadWeightsFile(TrainedDataFolder(DataFolder(), set.name) / k2d::WeightsFileName);
     const Eigen::VectorXd gd = spectrum.segment(0, 41).reverse() * k2d::InputPerDeltaEpsilon;
     reports.push_back(
         k2d::EstimateReport(map, k2d::EstimateStructure(map, gd), k2d::CheckInput(set, map, gd)));

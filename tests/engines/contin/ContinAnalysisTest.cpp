@@ -7,13 +7,13 @@
 
 #include "contin/ContinReport.h"
 #include "contin/CrossValidation.h"
-#include "engines/contin/ContinTestSupport.h"
+#include "engines/common/EngineTestSupport.h"
 
 namespace tavrelion::engines::contin {
 namespace {
 
-using testing::ProteinIndex;
-using testing::Sp175;
+using engine_testing::ProteinIndex;
+using engine_testing::Sp175;
 
 struct LeftOut {
     const char* code;

@@ -8,19 +8,26 @@
 
 #include "analysis/AllMethodsSummary.h"
 #include "drivers/ContinInput.h"
-#include "engines/contin/ContinTestSupport.h"
+#include "engines/common/EngineTestSupport.h"
+#include "fakes/TemporaryFolder.h"
 
 namespace tavrelion::engines::contin {
 namespace {
 
-using testing::CopyReferenceData;
 using ::testing::HasSubstr;
-using testing::Lines;
 using ::testing::Not;
-using testing::ReferenceSpectrum;
-using testing::RunProgram;
-using testing::Sp175;
+using namespace engine_testing;
 using testing_support::TemporaryFolder;
+
+void CopyReferenceData(const std::filesystem::path& folder) {
+    CopyData(folder, ReferenceFileName);
+}
+
+// CONTIN.EXE reads SP175.REF from its own folder: program names a copy installed elsewhere.
+ProgramRun RunContin(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+                     const std::string& program = CONTIN_PROGRAM) {
+    return RunProgram(program, folder, arguments, "CONTIN.CNT");
+}
 
 // The summary line the main program builds from the report, and the values in it.
 struct SummaryValues {
@@ -75,7 +82,7 @@ TEST_P(LeftOutByTheProgram, ReportsTheKnownStructureUnderTheSummaryColumns) {
     TemporaryFolder folder;
     CopyReferenceData(folder.path());
     drivers::WriteContinInput(*ReferenceSpectrum(c.code, c.first, c.last), folder.path());
-    const auto run = RunProgram(folder.path(), "CON", c.code);
+    const auto run = RunContin(folder.path(), {"CON", "--leave-out", c.code});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_THAT(run.report, HasSubstr("WAVELENGTHS USED: " + std::string(c.used)));
     EXPECT_THAT(run.report, HasSubstr(std::string(c.code) + " was left out"));
@@ -84,12 +91,9 @@ TEST_P(LeftOutByTheProgram, ReportsTheKnownStructureUnderTheSummaryColumns) {
     EXPECT_THAT(run.report, HasSubstr("Anal Biochem 287:252-260"));
     EXPECT_THAT(run.report, HasSubstr("Lees JG, Miles AJ, Wien F, Wallace BA (2006)"));
     EXPECT_THAT(run.report, HasSubstr("Bioinformatics 22:1955-1962"));
-    for (const auto& line : Lines(run.report)) {
-        EXPECT_THAT(line, Not(HasSubstr("\n")));
-    }
-    EXPECT_EQ(run.report.find('\n'), run.report.find("\r\n") + 1) << "lines end CR LF";
+    EXPECT_TRUE(EveryLineEndsCrLf(run.report));
 
-    const int p = testing::ProteinIndex(c.code);
+    const int p = ProteinIndex(c.code);
     const SummaryValues summary = Summarise(folder.path());
     EXPECT_NEAR(summary.helix, Sp175().fractions(ReferenceSet::HelixClass, p), 0.075);
     EXPECT_NEAR(summary.sheet, Sp175().fractions(ReferenceSet::SheetClass, p), 0.09);
@@ -108,7 +112,7 @@ TEST(ContinProgram, UsesAllReferenceProteinsWithoutArgument) {
     drivers::WriteContinInput(*ReferenceSpectrum("LYS", 185, 250), folder.path());
     const std::set<std::filesystem::path> before = {folder.path() / "CONTIN.IN",
                                                     folder.path() / ReferenceFileName};
-    const auto run = RunProgram(folder.path(), "");
+    const auto run = RunContin(folder.path(), {});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_THAT(run.report, HasSubstr("SP175: 71 proteins used"));
     EXPECT_THAT(run.report, Not(HasSubstr("left out")));
@@ -116,9 +120,9 @@ TEST(ContinProgram, UsesAllReferenceProteinsWithoutArgument) {
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
         written.insert(entry.path());
     }
-    const std::set<std::filesystem::path> expected = {
-        folder.path() / "CONTIN.IN", folder.path() / ReferenceFileName,
-        folder.path() / "CONTIN.CNT", folder.path() / "stdout.txt", folder.path() / "stderr.txt"};
+    const std::set<std::filesystem::path> expected = {folder.path() / "CONTIN.IN",
+                                                      folder.path() / ReferenceFileName,
+                                                      folder.path() / "CONTIN.CNT"};
     EXPECT_EQ(written, expected);
 }
 
@@ -126,7 +130,7 @@ TEST(ContinProgram, SpectrumWithNothingBelow200GetsAReasonAndBlankFields) {
     TemporaryFolder folder;
     CopyReferenceData(folder.path());
     drivers::WriteContinInput(*ReferenceSpectrum("MBH", 200, 250), folder.path());
-    const auto run = RunProgram(folder.path(), "CON");
+    const auto run = RunContin(folder.path(), {"CON"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_THAT(run.report, HasSubstr("NO ESTIMATE WAS MADE"));
     EXPECT_THAT(run.report, HasSubstr("covers 240-200 nm"));
@@ -143,7 +147,7 @@ TEST(ContinProgram, FlatSpectrumGetsAReason) {
         spectrum->SpectrumValue(i) = 20.0;
     }
     drivers::WriteContinInput(*spectrum, folder.path());
-    const auto run = RunProgram(folder.path(), "CON");
+    const auto run = RunContin(folder.path(), {"CON"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.report, HasSubstr("The spectrum is flat"));
 }
@@ -160,7 +164,7 @@ TEST_P(BrokenProgramInput, EndsWithAMessageAndAnExplainedReport) {
     TemporaryFolder folder;
     GetParam().prepare(folder.path());
     const auto installed = testing_support::InstallCopy(CONTIN_PROGRAM, folder);
-    const auto run = RunProgram(folder.path(), "CON", "", installed.string());
+    const auto run = RunContin(folder.path(), {"CON"}, installed.string());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.errors, HasSubstr(GetParam().says));
     EXPECT_THAT(run.report, HasSubstr(GetParam().says));
@@ -208,7 +212,7 @@ TEST(ContinProgram, UnknownProteinToLeaveOutIsRefused) {
     TemporaryFolder folder;
     CopyReferenceData(folder.path());
     GoodInput(folder.path());
-    const auto run = RunProgram(folder.path(), "CON", "NOSUCH");
+    const auto run = RunContin(folder.path(), {"CON", "--leave-out", "NOSUCH"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.errors, HasSubstr("NOSUCH"));
 }

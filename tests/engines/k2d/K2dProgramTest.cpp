@@ -1,8 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -12,6 +10,7 @@
 #include "analysis/AllMethodsSummary.h"
 #include "common/ReferenceSet.h"
 #include "drivers/K2dInput.h"
+#include "engines/common/EngineTestSupport.h"
 #include "fakes/TemporaryFolder.h"
 #include "k2d/K2dProgram.h"
 #include "k2d/MapTraining.h"
@@ -25,59 +24,13 @@ using testing::Not;
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
 
-const std::filesystem::path DataFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "data";
+using namespace engine_testing;
 
-const ReferenceSet& Sp175() {
-    static const ReferenceSet set = LoadReferenceSet(DataFolder / ReferenceFileName);
-    return set;
-}
-
-int ProteinIndex(const std::string& code) {
-    const auto& codes = Sp175().codes;
-    return static_cast<int>(std::find(codes.begin(), codes.end(), code) - codes.begin());
-}
-
-// The current spectrum of the main program from 190 to 260 nm: a reference protein's delta
-// epsilon x 3300 (mean residue ellipticity) where the reference data have it, zero above.
-std::unique_ptr<store::SpectrumStore> ReferenceSpectrum(int protein, int first = 190) {
-    auto spectrum = std::make_unique<store::SpectrumStore>();
-    const ReferenceSet& set = Sp175();
-    spectrum->PointCount = static_cast<store::Int16>(260 - first + 1);
-    for (int i = 1; i <= spectrum->PointCount; ++i) {
-        const int nm = first + i - 1;
-        spectrum->SpectrumWavelength(i) = static_cast<store::Int16>(nm);
-        spectrum->SpectrumValue(i) =
-            set.covers(nm) ? 3300.0 * set.spectra(set.rowOfWavelength(nm), protein) : 0.0;
-    }
-    return spectrum;
-}
-
-struct ProgramRun {
-    int exitCode = -1;
-    std::string errors;
-};
-
-// Runs the built K2D.EXE in folder as the main program does (the folder is its working folder),
-// with no console input.
-ProgramRun RunProgram(const std::filesystem::path& folder, const std::string& argument,
-                      const std::string& program = K2D_PROGRAM) {
-    const std::string command = "cd '" + folder.string() + "' && '" + program + "' " + argument +
-                                " < /dev/null > stdout.txt 2> stderr.txt";
-    const int status = std::system(command.c_str());
-    ProgramRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.errors = ReadBytes(folder / "stderr.txt");
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    std::string line;
-    while (std::getline(in, line)) {
-        lines.push_back(line);
-    }
-    return lines;
+// K2D.EXE writes TAUX.TXT; program names a copy installed beside its own weights.dat.
+ProgramRun RunK2dProgram(const std::filesystem::path& folder,
+                         const std::vector<std::string>& arguments,
+                         const std::string& program = K2D_PROGRAM) {
+    return RunProgram(program, folder, arguments, "TAUX.TXT");
 }
 
 // The report's text with every line break and indent as one blank, so that a sentence wrapped
@@ -94,16 +47,16 @@ std::string Flowing(const std::string& report) {
 
 // The fraction at the end of a report line, as the main program's summary cuts it.
 double LastFour(const std::string& line) {
-    const std::string text = line.substr(line.size() - 5, 4);  // before the CR
+    const std::string text = line.substr(line.size() - 4);
     EXPECT_THAT(text, testing::MatchesRegex("[01]\\.[0-9][0-9]")) << line;
     return std::stod(text);
 }
 
 // Every line ends in CR LF; there is exactly one line with "ALPHA".
 void ExpectReportShape(const std::string& report, int alphaLines) {
+    EXPECT_TRUE(EveryLineEndsCrLf(report));
     int alpha = 0;
     for (const auto& line : Lines(report)) {
-        EXPECT_TRUE(!line.empty() && line.back() == '\r') << line;
         alpha += line.find("ALPHA") != std::string::npos;
     }
     EXPECT_EQ(alpha, alphaLines);
@@ -120,11 +73,11 @@ TEST_P(K2dLeftOutProtein, IsEstimatedWithinTargetAndSummarisedUnderItsColumns) {
     ASSERT_LT(protein, Sp175().proteinCount());
     TemporaryFolder folder;
     WriteWeightsFile(TrainMap(Sp175().without(protein)), {}, folder.path() / WeightsFileName);
-    drivers::WriteK2dInput(*ReferenceSpectrum(protein), folder.path());
+    drivers::WriteK2dInput(*ReferenceSpectrum(protein, 190, 260), folder.path());
     ASSERT_EQ(Lines(ReadBytes(folder.path() / "GD.DAT")).size(), 41u);
     const auto installed = testing_support::InstallCopy(K2D_PROGRAM, folder);
 
-    const ProgramRun run = RunProgram(folder.path(), "CON", installed.string());
+    const ProgramRun run = RunK2dProgram(folder.path(), {"CON"}, installed.string());
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     const std::string report = ReadBytes(folder.path() / "TAUX.TXT");
     ExpectReportShape(report, 1);
@@ -148,11 +101,11 @@ TEST_P(K2dLeftOutProtein, IsEstimatedWithinTargetAndSummarisedUnderItsColumns) {
     // HELIX at columns 27-31, BETA 34-37, OTHERS 54-59 of the summary header.
     const std::string summary = analysis::K2dSummaryLine(folder.path() / "TAUX.TXT");
     const std::string header = analysis::SummaryHeader;
-    EXPECT_EQ(summary.substr(26, 4), alpha[0].substr(alpha[0].size() - 5, 4));
+    EXPECT_EQ(summary.substr(26, 4), alpha[0].substr(alpha[0].size() - 4));
     EXPECT_EQ(header.substr(26, 5), "HELIX");
-    EXPECT_EQ(summary.substr(33, 4), alpha[1].substr(alpha[1].size() - 5, 4));
+    EXPECT_EQ(summary.substr(33, 4), alpha[1].substr(alpha[1].size() - 4));
     EXPECT_EQ(header.substr(33, 4), "BETA");
-    EXPECT_EQ(summary.substr(54, 4), alpha[2].substr(alpha[2].size() - 5, 4));
+    EXPECT_EQ(summary.substr(54, 4), alpha[2].substr(alpha[2].size() - 4));
     EXPECT_EQ(header.substr(53, 6), "OTHERS");
 }
 
@@ -161,22 +114,22 @@ INSTANTIATE_TEST_SUITE_P(HelicalAndSheetProteins, K2dLeftOutProtein,
 
 TEST(K2dProgram, RunsOnTheShippedMapWithoutArgumentOrConsole) {
     TemporaryFolder folder;
-    std::filesystem::copy_file(DataFolder / WeightsFileName, folder.path() / WeightsFileName);
-    drivers::WriteK2dInput(*ReferenceSpectrum(ProteinIndex("LYS")), folder.path());
-    const ProgramRun run = RunProgram(folder.path(), "");
+    std::filesystem::copy_file(DataFolder() / WeightsFileName, folder.path() / WeightsFileName);
+    drivers::WriteK2dInput(*ReferenceSpectrum("LYS", 190, 260), folder.path());
+    const ProgramRun run = RunK2dProgram(folder.path(), {});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(run.errors, "");
     ExpectReportShape(ReadBytes(folder.path() / "TAUX.TXT"), 1);
-    EXPECT_EQ(ReadBytes(folder.path() / "stdout.txt"), "");
+    EXPECT_EQ(run.output, "");
 }
 
 // A spectrum from 210 nm gives 31 lines: the report says why there is no estimate, and the
 // summary shows "none" in its three columns.
 TEST(K2dProgram, ShortSpectrumGetsAReportWithoutNumbers) {
     TemporaryFolder folder;
-    std::filesystem::copy_file(DataFolder / WeightsFileName, folder.path() / WeightsFileName);
-    drivers::WriteK2dInput(*ReferenceSpectrum(ProteinIndex("LYS"), 210), folder.path());
-    const ProgramRun run = RunProgram(folder.path(), "CON");
+    std::filesystem::copy_file(DataFolder() / WeightsFileName, folder.path() / WeightsFileName);
+    drivers::WriteK2dInput(*ReferenceSpectrum("LYS", 210, 260), folder.path());
+    const ProgramRun run = RunK2dProgram(folder.path(), {"CON"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     const std::string report = ReadBytes(folder.path() / "TAUX.TXT");
     ExpectReportShape(report, 0);
@@ -194,7 +147,7 @@ TEST(K2dProgram, BrokenInputFilesAreExplainedAndFail) {
     for (int i = 0; i < 41; ++i) {
         spectrum41 += "-1.5\r\n";
     }
-    const std::string shippedWeights = ReadBytes(DataFolder / WeightsFileName);
+    const std::string shippedWeights = ReadBytes(DataFolder() / WeightsFileName);
     const struct {
         const char* what;
         std::string gdDat;  // "-" for no file
@@ -246,9 +199,9 @@ TEST(K2dProgram, BrokenInputFilesAreExplainedAndFail) {
 TEST(K2dProgram, BuiltProgramFailsWithAMessageOnADamagedMap) {
     TemporaryFolder folder;
     folder.write(WeightsFileName, "MAP KOHONEN\r\nGRID 8\r\n");
-    drivers::WriteK2dInput(*ReferenceSpectrum(0), folder.path());
+    drivers::WriteK2dInput(*ReferenceSpectrum(0, 190, 260), folder.path());
     const auto installed = testing_support::InstallCopy(K2D_PROGRAM, folder);
-    const ProgramRun run = RunProgram(folder.path(), "CON", installed.string());
+    const ProgramRun run = RunK2dProgram(folder.path(), {"CON"}, installed.string());
     EXPECT_NE(run.exitCode, 0);
     EXPECT_THAT(run.errors, HasSubstr("weights.dat, line 3: ends before the number of columns"));
     EXPECT_THAT(ReadBytes(folder.path() / "TAUX.TXT"), HasSubstr("cannot be read"));

@@ -4,18 +4,14 @@
 #include <filesystem>
 
 #include "common/ReferenceSet.h"
+#include "engines/common/EngineTestSupport.h"
 #include "k2d/MapTraining.h"
 #include "k2d/WeightsFile.h"
 
 namespace tavrelion::engines::k2d {
 namespace {
 
-const std::filesystem::path DataFolder = std::filesystem::path(TAVRELION_SOURCE_DIR) / "data";
-
-const ReferenceSet& Sp175() {
-    static const ReferenceSet set = LoadReferenceSet(DataFolder / ReferenceFileName);
-    return set;
-}
+using engine_testing::Sp175;
 
 MapTrainingSettings QuickSettings() {
     MapTrainingSettings settings;
@@ -40,7 +36,7 @@ TEST(K2dTraining, SameSettingsGiveTheSameMapAndTheSeedMatters) {
 // K2dWeights.CommittedWeightsAreReproduced.) The shipped map places the reference spectra it was
 // trained on close to their own structures.
 TEST(K2dTraining, ShippedMapReadsItsTrainingProteinsBack) {
-    const KohonenMap shipped = ReadWeightsFile(DataFolder / WeightsFileName);
+    const KohonenMap shipped = ReadWeightsFile(engine_testing::DataFolder() / WeightsFileName);
     EXPECT_EQ(shipped.trainingSet, "SP175");
     EXPECT_EQ(shipped.trainingProteins, 71);
     const Eigen::MatrixXd inputs = MapInputs(Sp175());

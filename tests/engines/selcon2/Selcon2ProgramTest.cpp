@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "analysis/AllMethodsSummary.h"
 #include "drivers/SelconInput.h"
 #include "engines/selcon3/SelconTestSupport.h"
 #include "selcon2/StructureData.h"
@@ -16,7 +17,6 @@ namespace {
 using testing_support::TemporaryFolder;
 
 constexpr const char* Prefix = " Self Consistent Method ";
-constexpr const char* Marker = " Average solution from above set";
 
 drivers::SelconSettings StartSettings() {
     drivers::SelconSettings settings;
@@ -30,22 +30,17 @@ void Prepare(const TemporaryFolder& folder, const std::string& code, int first, 
     CopyData(folder.path(), ReferenceFileName);
     if (!ssdata.empty())
         CopyData(folder.path(), ssdata, "ssdata");
-    drivers::WriteSelcon2Input(*StoreOfProtein(code, first, last), settings, folder.path());
+    drivers::WriteSelcon2Input(*ReferenceSpectrum(code, first, last), settings, folder.path());
 }
 
 ProgramRun RunSelcon2(const TemporaryFolder& folder, const std::string& leaveOut = "") {
-    return RunProgram(SELCON2_PROGRAM, folder.path(), "output", leaveOut);
+    return RunSelcon(SELCON2_PROGRAM, folder.path(), "output", leaveOut);
 }
 
-// The summary line the main program builds: the line after the last marker line.
-std::string SummaryOf(const std::string& report) {
-    const std::vector<std::string> lines = Lines(report);
-    std::string after;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i].find(Marker) != std::string::npos)
-            after = lines[i + 1];
-    }
-    return SummaryLineOf(Prefix, after, 9);
+// The summary line the main program cuts from the report.
+std::string SummaryOf(const TemporaryFolder& folder) {
+    const auto report = folder.path() / "output";
+    return std::filesystem::exists(report) ? analysis::Selcon2SummaryLine(report) : Prefix;
 }
 
 double FieldValue(const std::string& summary, int field) {
@@ -83,8 +78,8 @@ TEST(Selcon2Program, LeftOutProteinsAreEstimatedWithinTheTargets) {
         const ProgramRun run = RunSelcon2(folder, code);
 
         ASSERT_EQ(run.exitCode, 0) << run.errors;
-        const std::string summary = SummaryOf(run.report);
-        const int protein = ProteinOf(code);
+        const std::string summary = SummaryOf(folder);
+        const int protein = ProteinIndex(code);
         EXPECT_NEAR(FieldValue(summary, 0), Sp175().fractions(0, protein), 0.08) << summary;
         EXPECT_NEAR(FieldValue(summary, 1), Sp175().fractions(1, protein), 0.095) << summary;
         EXPECT_NE(run.report.find("DSSP (Kabsch & Sander 1983)"), std::string::npos);
@@ -100,7 +95,7 @@ TEST(Selcon2Program, SummaryValuesStandUnderTheirHeadingsWithPp2Blank) {
     const ProgramRun run = RunSelcon2(folder);
 
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const std::string summary = SummaryOf(run.report);
+    const std::string summary = SummaryOf(folder);
     ASSERT_EQ(summary.size(), 72u) << summary;
     for (const SummaryField& field : SummaryFields) {
         EXPECT_EQ(Columns(summary, field.first, field.last).find(' '), std::string::npos)
@@ -141,7 +136,7 @@ TEST(Selcon2Program, SpectrumTooShortGivesExplainedReportWithoutNumbers) {
 
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_NE(run.report.find("no estimate was made"), std::string::npos) << run.report;
-    const std::string summary = SummaryOf(run.report);
+    const std::string summary = SummaryOf(folder);
     EXPECT_FALSE(HasDigit(summary.substr(24))) << summary;
 }
 
@@ -169,7 +164,7 @@ TEST(Selcon2Program, MissingOrBrokenFilesFailWithAMessage) {
 
         EXPECT_GT(run.exitCode, 0) << c.what;
         EXPECT_NE(run.errors.find(c.inMessage), std::string::npos) << c.what << ": " << run.errors;
-        EXPECT_FALSE(HasDigit(SummaryOf(run.report).substr(24))) << c.what;
+        EXPECT_FALSE(HasDigit(SummaryOf(folder).substr(24))) << c.what;
     }
 }
 
@@ -178,11 +173,11 @@ TEST(Selcon2Program, MissingOrBrokenFilesFailWithAMessage) {
 TEST(StructureData, ShippedFilesHoldTheDsspClassesOfEveryReferenceProtein) {
     TemporaryFolder written;
     for (const char* set : {DefaultReferenceSet, DisorderedReferenceSet}) {
-        const ReferenceSet references = LoadReferenceSet(ReferenceFileOf(DataFolder, set));
+        const ReferenceSet references = LoadReferenceSet(ReferenceFileOf(DataFolder(), set));
         for (const StructureModel model :
              {StructureModel::KabschSander, StructureModel::PolyprolineP2}) {
             const std::string name = StructureDataFileName(model);
-            const auto shipped = TrainedDataFolder(DataFolder, set) / name;
+            const auto shipped = TrainedDataFolder(DataFolder(), set) / name;
             const StructureData data = ReadStructureData(shipped);
             EXPECT_EQ(data.codes, references.codes) << shipped;
             EXPECT_TRUE(data.fractions.isApprox(references.fractions, 1e-4)) << shipped;
@@ -192,14 +187,14 @@ TEST(StructureData, ShippedFilesHoldTheDsspClassesOfEveryReferenceProtein) {
                       testing_support::ReadBytes(shipped));
         }
     }
-    EXPECT_TRUE(ReadStructureData(DataFolder / "ssdata.ks").notes.empty());
-    EXPECT_FALSE(std::filesystem::exists(DataFolder / "ssdata.hj"));
-    EXPECT_FALSE(std::filesystem::exists(DataFolder / "ssdata.lg"));
+    EXPECT_TRUE(ReadStructureData(DataFolder() / "ssdata.ks").notes.empty());
+    EXPECT_FALSE(std::filesystem::exists(DataFolder() / "ssdata.hj"));
+    EXPECT_FALSE(std::filesystem::exists(DataFolder() / "ssdata.lg"));
 }
 
 TEST(StructureData, RefusesFilesThatDoNotMatchTheReferences) {
     TemporaryFolder folder;
-    const std::string good = testing_support::ReadBytes(DataFolder / "ssdata.ks");
+    const std::string good = testing_support::ReadBytes(DataFolder() / "ssdata.ks");
     std::string unknownCode = good;
     unknownCode.replace(unknownCode.find("\nALDO "), 6, "\nXXXX ");
     folder.write("unknown", unknownCode);

@@ -10,12 +10,12 @@
 namespace tavrelion::engines::selcon {
 namespace {
 
-using testing::StoreOfProtein;
+using testing::ReferenceSpectrum;
 using testing_support::TemporaryFolder;
 
 TEST(Selcon3Input, ReadsTheDriversFileValueForValue) {
     TemporaryFolder folder;
-    auto store = StoreOfProtein("MBH", 178, 260);
+    auto store = ReferenceSpectrum("MBH", 178, 260);
     store->SpectrumValue(1) = 0.0;       // "  0.00"
     store->SpectrumValue(2) = -1650.0;   // " -0.50"
     store->SpectrumValue(3) = 33000.0;   // " 10.00"
@@ -42,7 +42,7 @@ TEST(Selcon2Input, ReadsTheDriversSettingsAndData) {
     settings.SelconClassCount = 5;
     settings.SelconIterations = 25;
     settings.SelconTolerance = 7;
-    drivers::WriteSelcon2Input(*StoreOfProtein("LLEC", 190, 260), settings, folder.path());
+    drivers::WriteSelcon2Input(*ReferenceSpectrum("LLEC", 190, 260), settings, folder.path());
 
     const Selcon2Input input = ReadSelcon2Input(folder.path() / "test.dat");
 
@@ -57,7 +57,7 @@ TEST(Selcon2Input, ReadsTheDriversSettingsAndData) {
 
 TEST(Selcon2Input, RefusesCountsThatDisagree) {
     TemporaryFolder folder;
-    drivers::WriteSelcon2Input(*StoreOfProtein("LLEC", 190, 260), {}, folder.path());
+    drivers::WriteSelcon2Input(*ReferenceSpectrum("LLEC", 190, 260), {}, folder.path());
     std::string bytes = testing_support::ReadBytes(folder.path() / "test.dat");
     bytes.replace(bytes.find(" 71"), 3, " 72");
     folder.write("test.dat", bytes);

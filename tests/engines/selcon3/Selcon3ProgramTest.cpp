@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "analysis/AllMethodsSummary.h"
 #include "drivers/SelconInput.h"
 #include "engines/selcon3/SelconTestSupport.h"
 
@@ -15,20 +16,13 @@ using testing_support::TemporaryFolder;
 constexpr const char* Prefix = " Self Selcon3    Method ";
 
 ProgramRun RunSelcon3(const TemporaryFolder& folder, const std::string& leaveOut = "") {
-    return RunProgram(SELCON3_PROGRAM, folder.path(), "protein.ssc", leaveOut);
+    return RunSelcon(SELCON3_PROGRAM, folder.path(), "protein.ssc", leaveOut);
 }
 
-std::string FirstFractionsLine(const std::string& report) {
-    for (const std::string& line : Lines(report)) {
-        if (line.find("Fractions:") != std::string::npos)
-            return line;
-    }
-    return "";
-}
-
-// The summary line the main program builds from protein.ssc.
-std::string SummaryOf(const std::string& report) {
-    return SummaryLineOf(Prefix, FirstFractionsLine(report), 12);
+// The summary line the main program cuts from protein.ssc.
+std::string SummaryOf(const TemporaryFolder& folder) {
+    const auto report = folder.path() / "protein.ssc";
+    return std::filesystem::exists(report) ? analysis::Selcon3SummaryLine(report) : Prefix;
 }
 
 double FieldValue(const std::string& summary, const SummaryField& field) {
@@ -47,13 +41,13 @@ TEST_P(Selcon3LeftOutProtein, EstimatesItsKnownStructureWithinTheTargets) {
     const LeftOutCase c = GetParam();
     TemporaryFolder folder;
     CopyData(folder.path(), ReferenceFileName);
-    drivers::WriteSelcon3Input(*StoreOfProtein(c.code, c.first, c.last), folder.path());
+    drivers::WriteSelcon3Input(*ReferenceSpectrum(c.code, c.first, c.last), folder.path());
 
     const ProgramRun run = RunSelcon3(folder, c.code);
 
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const std::string summary = SummaryOf(run.report);
-    const int protein = ProteinOf(c.code);
+    const std::string summary = SummaryOf(folder);
+    const int protein = ProteinIndex(c.code);
     EXPECT_NEAR(FieldValue(summary, SummaryFields[0]),
                 Sp175().fractions(ReferenceSet::HelixClass, protein), 0.065)
         << summary;
@@ -75,12 +69,12 @@ INSTANTIATE_TEST_SUITE_P(DriverRanges, Selcon3LeftOutProtein,
 TEST(Selcon3Program, SummaryValuesStandUnderTheirHeadings) {
     TemporaryFolder folder;
     CopyData(folder.path(), ReferenceFileName);
-    drivers::WriteSelcon3Input(*StoreOfProtein("HAL", 180, 250), folder.path());
+    drivers::WriteSelcon3Input(*ReferenceSpectrum("HAL", 180, 250), folder.path());
 
     const ProgramRun run = RunSelcon3(folder);
 
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    const std::string summary = SummaryOf(run.report);
+    const std::string summary = SummaryOf(folder);
     const std::string header = SummaryHeader;
     ASSERT_EQ(summary.size(), 72u) << summary;  // ends with CDRMS
     for (const SummaryField& field : SummaryFields) {
@@ -107,7 +101,7 @@ TEST(Selcon3Program, SummaryValuesStandUnderTheirHeadings) {
 TEST(Selcon3Program, ReportLinesEndWithCrLfAndNameMethodDataAndCitations) {
     TemporaryFolder folder;
     CopyData(folder.path(), ReferenceFileName);
-    drivers::WriteSelcon3Input(*StoreOfProtein("LYS", 190, 260), folder.path());
+    drivers::WriteSelcon3Input(*ReferenceSpectrum("LYS", 190, 260), folder.path());
 
     const ProgramRun run = RunSelcon3(folder);
 
@@ -118,25 +112,21 @@ TEST(Selcon3Program, ReportLinesEndWithCrLfAndNameMethodDataAndCitations) {
           "8:370-380", "Bioinformatics 22", "(PP2)"}) {
         EXPECT_NE(run.report.find(expected), std::string::npos) << expected;
     }
-    EXPECT_EQ(run.report.find('\n'), run.report.find("\r\n") + 1);
-    std::size_t bare = 0;
-    for (std::size_t i = 0; i < run.report.size(); ++i)
-        bare += run.report[i] == '\n' && (i == 0 || run.report[i - 1] != '\r');
-    EXPECT_EQ(bare, 0u);
+    EXPECT_TRUE(EveryLineEndsCrLf(run.report));
 }
 
 TEST(Selcon3Program, SpectrumTooShortGivesExplainedReportWithoutNumbers) {
     for (const auto& [first, last] : {std::pair{200, 260}, std::pair{178, 230}}) {
         TemporaryFolder folder;
         CopyData(folder.path(), ReferenceFileName);
-        drivers::WriteSelcon3Input(*StoreOfProtein("MBH", first, last), folder.path());
+        drivers::WriteSelcon3Input(*ReferenceSpectrum("MBH", first, last), folder.path());
 
         const ProgramRun run = RunSelcon3(folder);
 
         EXPECT_EQ(run.exitCode, 0) << run.errors;
         EXPECT_NE(run.report.find("no estimate was made"), std::string::npos) << run.report;
         EXPECT_NE(run.report.find(std::to_string(first)), std::string::npos);
-        const std::string summary = SummaryOf(run.report);
+        const std::string summary = SummaryOf(folder);
         EXPECT_FALSE(HasDigit(summary.substr(24))) << summary;
         EXPECT_NE(summary.find("no estimate"), std::string::npos) << summary;
     }
@@ -159,7 +149,7 @@ TEST_P(Selcon3BrokenInput, FailsWithAMessageAndAReportWithoutNumbers) {
 
     EXPECT_GT(run.exitCode, 0);
     EXPECT_NE(run.errors.find("selcon3:"), std::string::npos);
-    EXPECT_FALSE(HasDigit(SummaryOf(run.report).substr(24))) << run.report;
+    EXPECT_FALSE(HasDigit(SummaryOf(folder).substr(24))) << run.report;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,10 +177,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Selcon3Program, MissingReferenceFileIsReportedNotCrashed) {
     TemporaryFolder folder;
-    drivers::WriteSelcon3Input(*StoreOfProtein("MBH", 178, 260), folder.path());
+    drivers::WriteSelcon3Input(*ReferenceSpectrum("MBH", 178, 260), folder.path());
     const auto installed = testing_support::InstallCopy(SELCON3_PROGRAM, folder);
 
-    const ProgramRun run = RunProgram(installed.string(), folder.path(), "protein.ssc");
+    const ProgramRun run = RunSelcon(installed.string(), folder.path(), "protein.ssc");
 
     EXPECT_GT(run.exitCode, 0);
     EXPECT_NE(run.errors.find("SP175.REF"), std::string::npos) << run.errors;
@@ -200,7 +190,7 @@ TEST(Selcon3Program, MissingReferenceFileIsReportedNotCrashed) {
 TEST(Selcon3Program, UnknownProteinToLeaveOutIsRefused) {
     TemporaryFolder folder;
     CopyData(folder.path(), ReferenceFileName);
-    drivers::WriteSelcon3Input(*StoreOfProtein("MBH", 178, 260), folder.path());
+    drivers::WriteSelcon3Input(*ReferenceSpectrum("MBH", 178, 260), folder.path());
 
     const ProgramRun run = RunSelcon3(folder, "NOSUCH");
 

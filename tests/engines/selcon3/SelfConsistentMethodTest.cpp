@@ -8,7 +8,7 @@
 namespace tavrelion::engines::selcon {
 namespace {
 
-using testing::ProteinOf;
+using testing::ProteinIndex;
 using testing::Sp175;
 
 MeasuredSpectrum RoundedSpectrum(int protein, int lowest) {
@@ -21,7 +21,7 @@ MeasuredSpectrum RoundedSpectrum(int protein, int lowest) {
 }
 
 TEST(SelfConsistentMethod, IterationCapStopsTheCycles) {
-    const int protein = ProteinOf("CONA");
+    const int protein = ProteinIndex("CONA");
     const ReferenceSet references = Sp175().without(protein);
     const Eigen::VectorXd query = references.spectra.col(0) * 0.3 + references.spectra.col(5) * 0.7;
     SelfConsistentSettings settings = DefaultOptions().method;
@@ -53,7 +53,7 @@ TEST(SelfConsistentMethod, CandidatesCoverEverySubsetAndBasisSize) {
 }
 
 TEST(SelconEstimate, RefusesRangesAndSpectraItCannotUse) {
-    const int protein = ProteinOf("MBH");
+    const int protein = ProteinIndex("MBH");
     MeasuredSpectrum tooShort = RoundedSpectrum(protein, 191);
     Estimate estimate = EstimateStructure(Sp175(), tooShort, DefaultOptions());
     EXPECT_FALSE(estimate.made);

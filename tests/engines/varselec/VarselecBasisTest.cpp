@@ -12,16 +12,16 @@
 namespace tavrelion::engines::varselec {
 namespace {
 
-using test_support::CrLfLines;
-using test_support::SourceData;
+using test_support::DataFolder;
+using test_support::Lines;
 using test_support::Sp175;
 
 // SP175's basis and IDP175's (in the folder of the data derived from it).
 TEST(VarselecBasis, ShippedFilesAreWhatTheGeneratorWrites) {
     for (const char* name : {DefaultReferenceSet, DisorderedReferenceSet}) {
-        const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(SourceData, name));
+        const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(DataFolder(), name));
         EXPECT_EQ(tools::VarselecBasisText(set, tools::ChooseVarselecBasis(set)),
-                  testing_support::ReadBytes(TrainedDataFolder(SourceData, name) / "s.ori"))
+                  testing_support::ReadBytes(TrainedDataFolder(DataFolder(), name) / "s.ori"))
             << name;
     }
 }
@@ -29,12 +29,12 @@ TEST(VarselecBasis, ShippedFilesAreWhatTheGeneratorWrites) {
 // The driver reads exactly 33 blocks of a name line and 83 data lines (178-260 nm) and copies the
 // data lines unchanged; the reference data stop at 240 nm.
 TEST(VarselecBasis, ShippedFileHas33BlocksOfNameAnd83DataLines) {
-    const std::string bytes = testing_support::ReadBytes(SourceData / "s.ori");
+    const std::string bytes = testing_support::ReadBytes(DataFolder() / "s.ori");
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'),
               std::count(bytes.begin(), bytes.end(), '\r'));
-    const auto lines = CrLfLines(bytes);
+    const auto lines = Lines(bytes);
     ASSERT_EQ(lines.size(), 33u * 84u);
     std::set<std::string> codes;
     for (std::size_t block = 0; block < 33; ++block) {
@@ -44,7 +44,7 @@ TEST(VarselecBasis, ShippedFileHas33BlocksOfNameAnd83DataLines) {
         const auto fractions = ParseNameLine(name);
         ASSERT_TRUE(fractions.has_value());
         codes.insert(name.substr(0, name.find(' ')));
-        const int p = test_support::ColumnOf(name.substr(0, name.find(' ')));
+        const int p = test_support::ProteinIndex(name.substr(0, name.find(' ')));
         ASSERT_LT(p, Sp175().proteinCount());
         for (int c = 0; c < ClassCount; ++c) {
             EXPECT_NEAR((*fractions)[static_cast<std::size_t>(c)], Sp175().fractions(c, p), 0.005);

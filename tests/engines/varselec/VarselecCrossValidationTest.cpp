@@ -13,7 +13,7 @@ TEST(VarselecCrossValidation, LeaveOneOutMeetsTheAccuracyTargets) {
     testing_support::TemporaryFolder work;
     CrossValidationSettings settings;
     settings.removed = 1;
-    const auto result = LeaveOneOut(test_support::Sp175(), test_support::SourceData / "s.ori",
+    const auto result = LeaveOneOut(test_support::Sp175(), test_support::DataFolder() / "s.ori",
                                     work.path(), settings);
     ASSERT_EQ(result.proteins.size(), 71u);
     EXPECT_EQ(result.withoutEstimate, 0);

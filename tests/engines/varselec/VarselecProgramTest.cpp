@@ -12,13 +12,13 @@ namespace tavrelion::engines::varselec {
 namespace {
 
 using test_support::AllProteins;
-using test_support::CrLfLines;
+using test_support::Lines;
 using test_support::ProgramFolder;
-using test_support::SpectrumOf;
+using test_support::ReferenceSpectrum;
 using test_support::StartsLikeFirstSolution;
 
 std::vector<std::string> SolutionLines(const std::string& result) {
-    const auto lines = CrLfLines(result);
+    const auto lines = Lines(result);
     const auto first = std::find_if(lines.begin(), lines.end(), StartsLikeFirstSolution);
     return {first, lines.end()};
 }
@@ -55,17 +55,18 @@ class VarselecProgramRange : public ::testing::TestWithParam<RangeCase> {};
 // The driver's files for a spectrum of a protein that is not in the basis, all 33 proteins, k = 2.
 TEST_P(VarselecProgramRange, WritesOneReadableSolutionPerCombination) {
     ProgramFolder folder;
-    folder.writeDriverFiles(SpectrumOf("MBH", GetParam().first, GetParam().last), AllProteins(2));
+    folder.writeDriverFiles(*ReferenceSpectrum("MBH", GetParam().first, GetParam().last),
+                            AllProteins(2));
     const auto run = folder.run();
-    ASSERT_EQ(run.status, 0) << run.messages;
-    EXPECT_EQ(std::count(run.result.begin(), run.result.end(), '\n'),
-              std::count(run.result.begin(), run.result.end(), '\r'));
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(std::count(run.report.begin(), run.report.end(), '\n'),
+              std::count(run.report.begin(), run.report.end(), '\r'));
 
-    const auto all = CrLfLines(run.result);
-    const auto solutions = SolutionLines(run.result);
+    const auto all = Lines(run.report);
+    const auto solutions = SolutionLines(run.report);
     ASSERT_EQ(solutions.size(), 528u);
     const std::vector<std::string> header(all.begin(), all.end() - 528);
-    const auto headerText = run.result.substr(0, run.result.find(solutions.front()));
+    const auto headerText = run.report.substr(0, run.report.find(solutions.front()));
     for (const char* expected :
          {"combination:", "antiparallel", "parallel sheet (PP sh) is always 0", "SP175",
           "Manavalan", "Lees JG", GetParam().wavelengthsUsed, "rms deviation"}) {
@@ -123,10 +124,10 @@ double ListPercent(const std::string& list, const std::string& label) {
 // result analysis with its default bounds (10-110 %).
 TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
     ProgramFolder folder;
-    folder.writeDriverFiles(SpectrumOf(GetParam().code, 190, 260), AllProteins(2));
+    folder.writeDriverFiles(*ReferenceSpectrum(GetParam().code, 190, 260), AllProteins(2));
     const auto run = folder.run();
-    ASSERT_EQ(run.status, 0) << run.messages;
-    folder.write("SAMPLE.OUT", run.result);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    folder.write("SAMPLE.OUT", run.report);
     store::SpectrumStore labels;
     store::SetStartupTables(labels);
     analysis::VarselecListRequest request;
@@ -149,14 +150,14 @@ INSTANTIATE_TEST_SUITE_P(Proteins, VarselecProgramEstimate,
 
 TEST(VarselecProgram, DeselectedProteinsAreNeverUsedAndOnlyComb2IsWritten) {
     ProgramFolder folder;
-    folder.writeDriverFiles(SpectrumOf("CYTC", 178, 260), AllProteins(1, {5, 7, 33}));
+    folder.writeDriverFiles(*ReferenceSpectrum("CYTC", 178, 260), AllProteins(1, {5, 7, 33}));
     std::set<std::string> before;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
         before.insert(entry.path().filename().string());
     }
-    const auto run = folder.run("");  // no argument and no console input needed either
-    ASSERT_EQ(run.status, 0) << run.messages;
-    const auto solutions = SolutionLines(run.result);
+    const auto run = folder.run({});  // no argument and no console input needed either
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const auto solutions = SolutionLines(run.report);
     ASSERT_EQ(solutions.size(), 30u);
     for (const auto& line : solutions) {
         const auto numbers = ProteinNumbers(line);
@@ -175,13 +176,13 @@ TEST(VarselecProgram, DeselectedProteinsAreNeverUsedAndOnlyComb2IsWritten) {
 
 TEST(VarselecProgram, SpectrumWithoutTheHelixBandGetsAReportWithoutNumbers) {
     ProgramFolder folder;
-    folder.writeDriverFiles(SpectrumOf("MBH", 212, 260), AllProteins(2));
+    folder.writeDriverFiles(*ReferenceSpectrum("MBH", 212, 260), AllProteins(2));
     const auto run = folder.run();
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.result.find("No estimate was made"), std::string::npos);
-    EXPECT_NE(run.result.find("from 200 to 230 nm"), std::string::npos);
-    EXPECT_TRUE(SolutionLines(run.result).empty());
-    EXPECT_EQ(AverageSolutions(run.result).candidates, 0);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.report.find("No estimate was made"), std::string::npos);
+    EXPECT_NE(run.report.find("from 200 to 230 nm"), std::string::npos);
+    EXPECT_TRUE(SolutionLines(run.report).empty());
+    EXPECT_EQ(AverageSolutions(run.report).candidates, 0);
 }
 
 struct BadInput {
@@ -241,7 +242,7 @@ class VarselecProgramBadInput : public ::testing::TestWithParam<BadInput> {};
 // with a report that says why, besides the message and the exit status.
 TEST_P(VarselecProgramBadInput, IsRefusedWithAReasonAndNoSolutions) {
     ProgramFolder folder;
-    folder.writeDriverFiles(SpectrumOf("MBH", 190, 260), AllProteins(2));
+    folder.writeDriverFiles(*ReferenceSpectrum("MBH", 190, 260), AllProteins(2));
     folder.write("COMB2.OP", "old result\r\n       1   0.500 0.100 0.000 0.200 0.200   1.000\r\n");
     const std::string spoiled = GetParam().spoil(folder.read(GetParam().file));
     if (spoiled == "<missing>") {
@@ -250,11 +251,11 @@ TEST_P(VarselecProgramBadInput, IsRefusedWithAReasonAndNoSolutions) {
         folder.write(GetParam().file, spoiled);
     }
     const auto run = folder.run();
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.messages.find(GetParam().messagePart), std::string::npos) << run.messages;
-    EXPECT_NE(run.result.find("No estimate was made"), std::string::npos) << run.result;
-    EXPECT_NE(Unwrapped(run.result).find(GetParam().messagePart), std::string::npos) << run.result;
-    EXPECT_EQ(AverageSolutions(run.result).candidates, 0);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find(GetParam().messagePart), std::string::npos) << run.errors;
+    EXPECT_NE(run.report.find("No estimate was made"), std::string::npos) << run.report;
+    EXPECT_NE(Unwrapped(run.report).find(GetParam().messagePart), std::string::npos) << run.report;
+    EXPECT_EQ(AverageSolutions(run.report).candidates, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,10 +1,8 @@
 #pragma once
 
 namespace tavrelion::results {
-class FindDialogModel;
-}
 
-namespace tavrelion::platform {
+class FindDialogModel;
 
 // Shows the find dialog of the result windows modally and returns once it has closed; the
 // dialog's rules live in its model.
@@ -12,7 +10,7 @@ class FindDialogPresenter {
   public:
     virtual ~FindDialogPresenter() = default;
 
-    virtual void showFindDialog(results::FindDialogModel& model) = 0;
+    virtual void showFindDialog(FindDialogModel& model) = 0;
 };
 
-}  // namespace tavrelion::platform
+}  // namespace tavrelion::results

@@ -1,4 +1,4 @@
-#include "mainwindow/WorkFolder.h"
+#include "drivers/WorkFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-namespace tavrelion::mainwindow {
+namespace tavrelion::drivers {
 
 std::unique_ptr<WorkFolder> WorkFolder::Take(const QString& shared, const QString& privateRoot) {
     auto folder = std::make_unique<WorkFolder>();
@@ -73,4 +73,4 @@ QString PrivateWorkRoot() {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }
 
-}  // namespace tavrelion::mainwindow
+}  // namespace tavrelion::drivers

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "platform/DialogPresenter.h"
+#include "spectrumio/DialogPresenter.h"
 
 class QWidget;
 
-namespace tavrelion::platform {
+namespace tavrelion::spectrumio {
 
 // Shows each dialog model in its Qt dialog, modally.
 class QtDialogPresenter : public DialogPresenter {
   public:
     explicit QtDialogPresenter(QWidget* parent = nullptr) : parent_(parent) {}
 
-    void showUnitDialog(spectrumio::UnitDialogModel& model) override;
-    void showConversionDialog(spectrumio::ConversionDialogModel& model) override;
+    void showUnitDialog(UnitDialogModel& model) override;
+    void showConversionDialog(ConversionDialogModel& model) override;
 
   private:
     QWidget* parent_;
 };
 
-}  // namespace tavrelion::platform
+}  // namespace tavrelion::spectrumio

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-namespace tavrelion::mainwindow {
+namespace tavrelion::drivers {
 
 // The folder where one running instance writes its work and exchange files. The window takes the
 // shared one under its lock; a second window, finding it locked, gets a private folder of its own,
@@ -36,4 +36,4 @@ QString SharedWorkFolder();
 // else a folder of the user's own in /dev/shm, else the cache folder.
 QString PrivateWorkRoot();
 
-}  // namespace tavrelion::mainwindow
+}  // namespace tavrelion::drivers

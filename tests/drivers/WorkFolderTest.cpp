@@ -1,4 +1,4 @@
-#include "mainwindow/WorkFolder.h"
+#include "drivers/WorkFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "fakes/TemporaryFolder.h"
 
-namespace tavrelion::mainwindow {
+namespace tavrelion::drivers {
 namespace {
 
 using testing_support::TemporaryFolder;
@@ -73,4 +73,4 @@ TEST(WorkFolder, FoldersLeftByProgramsThatNoLongerRunAreRemoved) {
 }
 
 }  // namespace
-}  // namespace tavrelion::mainwindow
+}  // namespace tavrelion::drivers

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "platform/FindDialogPresenter.h"
+#include "results/FindDialogPresenter.h"
 
 class QWidget;
 
-namespace tavrelion::platform {
+namespace tavrelion::results {
 
 // Shows the find dialog on screen, modally.
 class QtFindDialogPresenter : public FindDialogPresenter {
   public:
     explicit QtFindDialogPresenter(QWidget* parent = nullptr) : parent_(parent) {}
 
-    void showFindDialog(results::FindDialogModel& model) override;
+    void showFindDialog(FindDialogModel& model) override;
 
   private:
     QWidget* parent_;
 };
 
-}  // namespace tavrelion::platform
+}  // namespace tavrelion::results
