@@ -125,4 +125,32 @@ std::string SpectrumFlag(const ReferenceSet& references, int highest,
     return {};
 }
 
+std::string NearDuplicateLine(const ReferenceSet& references, int highest,
+                              const Eigen::VectorXd& spectrum) {
+    const int lowest = highest - static_cast<int>(spectrum.size()) + 1;
+    const int high = std::min(highest, references.highestWavelength);
+    const int low = std::max(lowest, references.lowestWavelength);
+    if (high - low < 1 || references.proteinCount() < 1)
+        return {};
+    const Eigen::MatrixXd spectra = references.spectraBetween(high, low);
+    const Eigen::VectorXd query = spectrum.segment(highest - high, high - low + 1);
+    if (query.squaredNorm() <= 0.0)
+        return {};
+    Eigen::Index nearest = 0;
+    double distance = std::numeric_limits<double>::infinity();
+    for (Eigen::Index p = 0; p < spectra.cols(); ++p) {
+        const double d = Nrmsd(query, spectra.col(p));
+        if (d < distance) {
+            distance = d;
+            nearest = p;
+        }
+    }
+    if (!(distance < NearDuplicateNrmsd))
+        return {};
+    return std::string(NearDuplicateLead) + "the spectrum is almost that of " +
+           references.codes[static_cast<std::size_t>(nearest)] + " (NRMSD " + Fixed(distance, 3) +
+           ") in the reference set " + references.name +
+           "; the estimate repeats that protein's structure.";
+}
+
 }  // namespace tavrelion::engines

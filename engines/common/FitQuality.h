@@ -36,6 +36,16 @@ std::string SpectrumFlag(const ReferenceSet& references, int highest,
 
 inline constexpr const char* SpectrumFlagLead = " Input check: ";
 
+// A spectrum (as for SpectrumFlag) that is almost one reference protein's own, unscaled, is
+// estimated as that protein's structure over again: an empty text when no protein lies within
+// NearDuplicateNrmsd of it, otherwise one line starting with NearDuplicateLead that names the
+// nearest protein, its NRMSD and the set.
+std::string NearDuplicateLine(const ReferenceSet& references, int highest,
+                              const Eigen::VectorXd& spectrum);
+
+inline constexpr const char* NearDuplicateLead = " Reference check: ";
+inline constexpr double NearDuplicateNrmsd = 0.02;
+
 // The intensity window around the best-matching reference spectrum's scale. A small margin
 // takes up the rounding of exchange files, so that exactly half or twice the intensity is flagged.
 inline constexpr double LowestScale = 0.5;

@@ -9,7 +9,7 @@
 
 namespace tavrelion::engines {
 
-ProgramFolders FoldersOfThisProgram(const char* argv0) {
+ProgramFolders FoldersOfThisProgram(const char* argv0, const std::string& referenceSet) {
     std::error_code error;
     std::filesystem::path work = std::filesystem::current_path(error);
     if (error) {
@@ -25,7 +25,9 @@ ProgramFolders FoldersOfThisProgram(const char* argv0) {
     const std::filesystem::path installed = (beside / EnginesToData).lexically_normal();
     const bool dataBeside = std::filesystem::exists(beside / ReferenceFileName, error);
     const bool dataInstalled = std::filesystem::exists(installed / ReferenceFileName, error);
-    return {std::move(work), !dataBeside && dataInstalled ? installed : beside};
+    ProgramFolders folders(std::move(work), !dataBeside && dataInstalled ? installed : beside);
+    folders.referenceSet = referenceSet;
+    return folders;
 }
 
 ProgramArguments ReadProgramArguments(const std::vector<std::string>& arguments,
@@ -38,6 +40,13 @@ ProgramArguments ReadProgramArguments(const std::vector<std::string>& arguments,
         }
         if (argument == "--leave-out" && i + 1 < arguments.size()) {
             read.leaveOut = arguments[++i];
+            continue;
+        }
+        if (argument == "--reference" && i + 1 < arguments.size()) {
+            read.referenceSet = KnownReferenceSet(arguments[++i]);
+            if (read.referenceSet.empty())
+                throw std::runtime_error("the reference set \"" + arguments[i] +
+                                         "\" is not known (sp175 or idp175)");
             continue;
         }
         errors << programName << ": the argument \"" << argument << "\" is not used\n";

@@ -1,5 +1,7 @@
 #include "common/ReferenceSet.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -37,6 +39,32 @@ ReferenceSet ReferenceSet::without(int protein) const {
 
 Eigen::MatrixXd ReferenceSet::spectraBetween(int high, int low) const {
     return spectra.middleRows(rowOfWavelength(high), high - low + 1);
+}
+
+std::string KnownReferenceSet(const std::string& word) {
+    std::string name = word;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return name == DefaultReferenceSet || name == DisorderedReferenceSet ? name : std::string();
+}
+
+std::filesystem::path ReferenceFileOf(const std::filesystem::path& data, const std::string& set) {
+    return data / (set + ".REF");
+}
+
+std::filesystem::path TrainedDataFolder(const std::filesystem::path& data, const std::string& set) {
+    if (set.empty() || set == DefaultReferenceSet)
+        return data;
+    std::string folder = set;
+    std::transform(folder.begin(), folder.end(), folder.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return data / folder;
+}
+
+std::vector<std::string> ReferenceCitations(const std::string& set) {
+    if (set == DisorderedReferenceSet)
+        return {ReferenceCitation, DisorderedReferenceCitation};
+    return {ReferenceCitation};
 }
 
 ReferenceSet LoadReferenceSet(const std::filesystem::path& file) {

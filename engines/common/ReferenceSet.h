@@ -47,9 +47,32 @@ void WriteReferenceSet(const ReferenceSet& set, const std::vector<std::string>& 
 
 inline constexpr const char* ReferenceFileName = "SP175.REF";
 
+// The reference sets the programs can be built on, by the name of their SET line: SP175 (the
+// default) and IDP175 (SP175 with five proteins replaced by intrinsically disordered ones).
+inline constexpr const char* DefaultReferenceSet = "SP175";
+inline constexpr const char* DisorderedReferenceSet = "IDP175";
+
+// The set's name in capitals when the word (any letter case) names a known set, else "".
+std::string KnownReferenceSet(const std::string& word);
+
+// A set's reference file in the data folder: "SP175.REF", "IDP175.REF".
+std::filesystem::path ReferenceFileOf(const std::filesystem::path& data, const std::string& set);
+
+// Where the data the methods derived from a set lie (the K2D map weights.dat, the Varselec basis
+// s.ori, the SELCON2 structure data ssdata.*), under the same names for every set: SP175's in
+// the data folder itself, another set's in a subfolder named after it in small letters.
+std::filesystem::path TrainedDataFolder(const std::filesystem::path& data, const std::string& set);
+
 // What every report cites for the reference data.
 inline constexpr const char* ReferenceCitation =
     "Lees JG, Miles AJ, Wien F, Wallace BA (2006) A reference database for circular dichroism "
     "spectroscopy covering fold and secondary structure space. Bioinformatics 22:1955-1962.";
+inline constexpr const char* DisorderedReferenceCitation =
+    "Miles AJ, Drew ED, Wallace BA (2023) DichroIDP: a method for analyses of intrinsically "
+    "disordered proteins using circular dichroism spectroscopy. Communications Biology 6:823, "
+    "doi:10.1038/s42003-023-05178-2.";
+
+// The papers a report cites for the set: SP175's, and for IDP175 also the disordered proteins'.
+std::vector<std::string> ReferenceCitations(const std::string& set);
 
 }  // namespace tavrelion::engines

@@ -104,11 +104,12 @@ int RunContinProgram(const ProgramFolders& folders, const ProgramOptions& option
     }
     ReferenceSet references;
     try {
-        references = LoadReferenceSet(folders.data / ReferenceFileName);
+        references = LoadReferenceSet(folders.referenceFile());
     } catch (const std::exception& error) {
         return Refuse(folder,
-                      std::string("the reference data could not be read (") + error.what() +
-                          "); SP175.REF must lie in the program folder.",
+                      std::string("the reference data could not be read (") + error.what() + "); " +
+                          folders.referenceFile().filename().string() +
+                          " must lie in the program folder.",
                       &reading.input, errors);
     }
     if (!options.leaveOut.empty()) {

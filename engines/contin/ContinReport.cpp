@@ -211,12 +211,13 @@ void Spectra(Lines& out, const ContinEstimate& estimate) {
     out.add();
 }
 
-void Citations(Lines& out) {
+void Citations(Lines& out, const std::string& referenceSet) {
     out.add(" PLEASE CITE");
     for (const char* citation : MethodCitations) {
         out.paragraph(citation);
     }
-    out.paragraph(ReferenceCitation);
+    for (const std::string& citation : ReferenceCitations(referenceSet))
+        out.paragraph(citation);
     out.paragraph(ClassCitation);
 }
 
@@ -251,15 +252,18 @@ std::string EstimateReport(const ContinInput& input, const ReportSubject& subjec
     ChosenSolution(out, estimate);
     ProteinWeights(out, set, estimate);
     Spectra(out, estimate);
-    Citations(out);
+    Citations(out, set.name);
     for (const std::string& line :
          BackCalculatedLines(estimate.highestWavelength, estimate.spectrum, estimate.fitted))
         out.add(line);
     const std::string flag = SpectrumFlag(set, estimate.highestWavelength, estimate.spectrum);
-    if (!flag.empty()) {
+    const std::string duplicate =
+        NearDuplicateLine(set, estimate.highestWavelength, estimate.spectrum);
+    if (!flag.empty() || !duplicate.empty())
         out.add();
-        out.add(flag);
-    }
+    for (const std::string& line : {flag, duplicate})
+        if (!line.empty())
+            out.add(line);
     return out.text();
 }
 
@@ -276,7 +280,7 @@ std::string NoEstimateReport(const std::string& reason, const ContinInput* input
     out.add(FractionLine(std::nullopt));
     out.add();
     Method(out);
-    Citations(out);
+    Citations(out, DefaultReferenceSet);
     return out.text();
 }
 

@@ -55,7 +55,9 @@ InputCheck CheckInput(const ReferenceSet& set, const KohonenMap& map,
         for (Eigen::Index p = 0; p < inputs.cols(); ++p)
             check.referenceDistances.push_back(EstimateStructure(map, inputs.col(p)).distance);
         // GD.DAT runs from 200 nm up; the check wants delta epsilon from the highest down.
-        check.flag = SpectrumFlag(set, LastWavelength, values.reverse() / InputPerDeltaEpsilon);
+        const Eigen::VectorXd spectrum = values.reverse() / InputPerDeltaEpsilon;
+        check.flag = SpectrumFlag(set, LastWavelength, spectrum);
+        check.nearDuplicate = NearDuplicateLine(set, LastWavelength, spectrum);
     } catch (const std::runtime_error&) {
     }
     return check;
@@ -74,7 +76,7 @@ int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
     }
     KohonenMap map;
     try {
-        map = ReadWeightsFile(folders.data / WeightsFileName);
+        map = ReadWeightsFile(folders.trainedData() / WeightsFileName);
     } catch (const std::runtime_error& error) {
         return Refuse(folder, std::string("the trained map cannot be read: ") + error.what(),
                       errors);
@@ -84,7 +86,7 @@ int RunK2d(const ProgramFolders& folders, std::ostream& errors) {
     // the report goes without both.
     InputCheck check;
     try {
-        check = CheckInput(LoadReferenceSet(folders.data / ReferenceFileName), map, input.values);
+        check = CheckInput(LoadReferenceSet(folders.referenceFile()), map, input.values);
     } catch (const std::runtime_error&) {
     }
     const std::string report = EstimateReport(map, estimate, check);

@@ -64,9 +64,11 @@ std::string MethodSection() {
                    "their distance).");
 }
 
-std::string CitationSection() {
-    return "\r\nPlease cite\r\n" + Wrapped("  ", MethodCitation, "    ") +
-           Wrapped("  ", ReferenceCitation, "    ");
+std::string CitationSection(const std::string& referenceSet) {
+    std::string section = "\r\nPlease cite\r\n" + Wrapped("  ", MethodCitation, "    ");
+    for (const std::string& citation : ReferenceCitations(referenceSet))
+        section += Wrapped("  ", citation, "    ");
+    return section;
 }
 
 // In-sample distances of the reference spectra set the scale; a reference protein left out of
@@ -129,10 +131,13 @@ std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate,
     report += ResultLine("ALPHA helix", estimate.fractions(HelixLabel));
     report += ResultLine("BETA sheet", estimate.fractions(BetaLabel));
     report += ResultLine("Random coil (turn and other)", estimate.fractions(CoilLabel));
-    report += CitationSection();
+    report += CitationSection(map.trainingSet);
     report += YardstickLines(estimate.distance, check.referenceDistances);
-    if (!check.flag.empty())
-        report += "\r\n" + check.flag + "\r\n";
+    if (!check.flag.empty() || !check.nearDuplicate.empty())
+        report += "\r\n";
+    for (const std::string& line : {check.flag, check.nearDuplicate})
+        if (!line.empty())
+            report += line + "\r\n";
     return report;
 }
 
@@ -146,7 +151,7 @@ std::string NoEstimateReport(const std::string& reason) {
                       "K2D needs the 41 values from 200 to 240 nm at 1-nm steps (GD.DAT: mean "
                       "residue ellipticity / 1000, deg.cm2/dmol).");
     report += "\r\n" + Wrapped("No estimate was made: ", reason, "  ");
-    report += CitationSection();
+    report += CitationSection(DefaultReferenceSet);
     return report + "\r\nSecondary structure estimate: none\r\n";
 }
 

@@ -23,6 +23,7 @@ inline constexpr const char* MethodCitation =
 // the spectrum's (when known), and the input check; a flagged spectrum is not graded.
 struct InputCheck {
     std::string flag;                        // empty when the spectrum passed
+    std::string nearDuplicate;               // empty unless it is almost a reference protein's
     std::vector<double> referenceDistances;  // one per reference protein
 };
 std::string EstimateReport(const KohonenMap& map, const MapEstimate& estimate,

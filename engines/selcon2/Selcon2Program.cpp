@@ -14,9 +14,10 @@ namespace {
 constexpr int InputUnreadable = 2;
 constexpr int ReportUnwritable = 3;
 
-int Fail(const std::filesystem::path& folder, const std::string& reason, std::ostream& err) {
+int Fail(const ProgramFolders& folders, const std::string& reason, std::ostream& err) {
     err << "selcon2: " << reason << "\n";
-    if (!WriteReportFile(folder / Selcon2ReportFileName, Selcon2FailureReport(reason)))
+    if (!WriteReportFile(folders.work / Selcon2ReportFileName,
+                         Selcon2FailureReport(reason, folders.referenceSet)))
         return ReportUnwritable;
     return InputUnreadable;
 }
@@ -43,14 +44,14 @@ int RunSelcon2(const ProgramFolders& folders, const std::string& leaveOut, std::
     try {
         input = ReadSelcon2Input(folder / Selcon2InputFileName);
         structure = ReadStructureData(folder / StructureDataFileNameInFolder);
-        references = MatchReferences(LoadReferenceSet(folders.data / ReferenceFileName), structure);
+        references = MatchReferences(LoadReferenceSet(folders.referenceFile()), structure);
     } catch (const std::exception& error) {
-        return Fail(folder, std::string("cannot read the input: ") + error.what() + ".", err);
+        return Fail(folders, std::string("cannot read the input: ") + error.what() + ".", err);
     }
     if (!leaveOut.empty()) {
         const int index = ProteinIndex(references, leaveOut);
         if (index < 0)
-            return Fail(folder,
+            return Fail(folders,
                         "the protein " + leaveOut + " to leave out is not in the references.", err);
         references = references.without(index);
     }
@@ -60,7 +61,7 @@ int RunSelcon2(const ProgramFolders& folders, const std::string& leaveOut, std::
     const std::vector<std::string> report = Selcon2Report(references, context, estimate, options);
     if (std::any_of(report.begin(), report.end(),
                     [](const std::string& line) { return PrintsNonFinite(line); }))
-        return Fail(folder, std::string(NonFiniteResult) + ".", err);
+        return Fail(folders, std::string(NonFiniteResult) + ".", err);
     if (!WriteReportFile(folder / Selcon2ReportFileName, report)) {
         err << "selcon2: cannot write " << Selcon2ReportFileName << "\n";
         return ReportUnwritable;

@@ -108,20 +108,22 @@ std::vector<std::string> Selcon2Report(const ReferenceSet& references,
         lines.push_back(" Polyproline II (PP2) stays blank.");
     }
     lines.push_back("");
-    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon2Paper}))
+    for (const std::string& line :
+         CitationLines({SelfConsistentPaper, Selcon2Paper}, references.name))
         lines.push_back(line);
     AppendFitLines(references, estimate, lines);
     return lines;
 }
 
-std::vector<std::string> Selcon2FailureReport(const std::string& reason) {
+std::vector<std::string> Selcon2FailureReport(const std::string& reason,
+                                              const std::string& referenceSet) {
     std::vector<std::string> lines = {Title, ""};
     for (const std::string& line : Wrapped("No estimate: " + reason, " "))
         lines.push_back(line);
     for (const std::string& line : AverageBlock(Estimate{}))
         lines.push_back(line);
     lines.push_back("");
-    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon2Paper}))
+    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon2Paper}, referenceSet))
         lines.push_back(line);
     return lines;
 }

@@ -28,7 +28,8 @@ std::vector<std::string> Selcon2Report(const ReferenceSet& references,
 
 // The report when an input could not be read: the reason, the marker and a values line without
 // numbers.
-std::vector<std::string> Selcon2FailureReport(const std::string& reason);
+std::vector<std::string> Selcon2FailureReport(const std::string& reason,
+                                              const std::string& referenceSet);
 
 // The values line after the marker.
 std::string AverageValuesLine(const Estimate& estimate);

@@ -14,9 +14,10 @@ namespace {
 constexpr int InputUnreadable = 2;
 constexpr int ReportUnwritable = 3;
 
-int Fail(const std::filesystem::path& folder, const std::string& reason, std::ostream& err) {
+int Fail(const ProgramFolders& folders, const std::string& reason, std::ostream& err) {
     err << "selcon3: " << reason << "\n";
-    if (!WriteReportFile(folder / Selcon3ReportFileName, Selcon3FailureReport(reason)))
+    if (!WriteReportFile(folders.work / Selcon3ReportFileName,
+                         Selcon3FailureReport(reason, folders.referenceSet)))
         return ReportUnwritable;
     return InputUnreadable;
 }
@@ -29,14 +30,14 @@ int RunSelcon3(const ProgramFolders& folders, const std::string& leaveOut, std::
     ReferenceSet references;
     try {
         input = ReadSelcon3Input(folder / Selcon3InputFileName);
-        references = LoadReferenceSet(folders.data / ReferenceFileName);
+        references = LoadReferenceSet(folders.referenceFile());
     } catch (const std::exception& error) {
-        return Fail(folder, std::string("cannot read the input: ") + error.what() + ".", err);
+        return Fail(folders, std::string("cannot read the input: ") + error.what() + ".", err);
     }
     if (!leaveOut.empty()) {
         const int index = ProteinIndex(references, leaveOut);
         if (index < 0)
-            return Fail(folder,
+            return Fail(folders,
                         "the protein " + leaveOut + " to leave out is not in the references.", err);
         references = references.without(index);
     }
@@ -47,7 +48,7 @@ int RunSelcon3(const ProgramFolders& folders, const std::string& leaveOut, std::
     const std::vector<std::string> report = Selcon3Report(references, context, estimate, options);
     if (std::any_of(report.begin(), report.end(),
                     [](const std::string& line) { return PrintsNonFinite(line); }))
-        return Fail(folder, std::string(NonFiniteResult) + ".", err);
+        return Fail(folders, std::string(NonFiniteResult) + ".", err);
     if (!WriteReportFile(folder / Selcon3ReportFileName, report)) {
         err << "selcon3: cannot write " << Selcon3ReportFileName << "\n";
         return ReportUnwritable;

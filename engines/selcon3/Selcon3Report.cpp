@@ -73,10 +73,12 @@ std::vector<std::string> SelectionLines(const Estimate& estimate) {
 
 }  // namespace
 
-std::vector<std::string> CitationLines(const std::vector<std::string>& methodPapers) {
+std::vector<std::string> CitationLines(const std::vector<std::string>& methodPapers,
+                                       const std::string& referenceSet) {
     std::vector<std::string> lines = {" Please cite:"};
     std::vector<std::string> papers = methodPapers;
-    papers.emplace_back(ReferenceCitation);
+    for (std::string& paper : ReferenceCitations(referenceSet))
+        papers.push_back(std::move(paper));
     for (const std::string& text : papers) {
         for (const std::string& line : Wrapped(text, "   "))
             lines.push_back(line);
@@ -93,10 +95,13 @@ void AppendFitLines(const ReferenceSet& references, const Estimate& estimate,
     }
     if (estimate.measured.size() > 0) {
         std::string flag = SpectrumFlag(references, estimate.used.highest, estimate.measured);
-        if (!flag.empty()) {
+        std::string duplicate =
+            NearDuplicateLine(references, estimate.used.highest, estimate.measured);
+        if (!flag.empty() || !duplicate.empty())
             lines.emplace_back("");
-            lines.push_back(std::move(flag));
-        }
+        for (std::string* line : {&flag, &duplicate})
+            if (!line->empty())
+                lines.push_back(std::move(*line));
     }
 }
 
@@ -168,13 +173,15 @@ std::vector<std::string> Selcon3Report(const ReferenceSet& references,
             lines.push_back(line);
     }
     lines.push_back("");
-    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon3Paper}))
+    for (const std::string& line :
+         CitationLines({SelfConsistentPaper, Selcon3Paper}, references.name))
         lines.push_back(line);
     AppendFitLines(references, estimate, lines);
     return lines;
 }
 
-std::vector<std::string> Selcon3FailureReport(const std::string& reason) {
+std::vector<std::string> Selcon3FailureReport(const std::string& reason,
+                                              const std::string& referenceSet) {
     std::vector<std::string> lines = {Title, ""};
     for (const std::string& line : Wrapped("No estimate: " + reason, " "))
         lines.push_back(line);
@@ -182,7 +189,7 @@ std::vector<std::string> Selcon3FailureReport(const std::string& reason) {
     lines.push_back(ColumnHeads);
     lines.push_back(FractionsLabel + SummaryTail(std::nullopt));
     lines.push_back("");
-    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon3Paper}))
+    for (const std::string& line : CitationLines({SelfConsistentPaper, Selcon3Paper}, referenceSet))
         lines.push_back(line);
     return lines;
 }

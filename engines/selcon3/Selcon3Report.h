@@ -29,7 +29,8 @@ std::vector<std::string> Selcon3Report(const ReferenceSet& references,
                                        const SelconOptions& options);
 
 // The report when the input or the reference data could not be read: the reason, no numbers.
-std::vector<std::string> Selcon3FailureReport(const std::string& reason);
+std::vector<std::string> Selcon3FailureReport(const std::string& reason,
+                                              const std::string& referenceSet);
 
 // The fit quality, the back-calculated spectrum and the input check, after the existing lines.
 void AppendFitLines(const ReferenceSet& references, const Estimate& estimate,
@@ -55,6 +56,7 @@ inline constexpr const char* Selcon2Paper =
     "242:497-507.";
 
 // The lines naming the method papers and the reference set.
-std::vector<std::string> CitationLines(const std::vector<std::string>& methodPapers);
+std::vector<std::string> CitationLines(const std::vector<std::string>& methodPapers,
+                                       const std::string& referenceSet);
 
 }  // namespace tavrelion::engines::selcon

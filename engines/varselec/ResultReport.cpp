@@ -61,9 +61,10 @@ std::string Number(double value, const char* format) {
     return buffer;
 }
 
-void AddReferenceData(Lines& lines) {
+void AddReferenceData(Lines& lines, const std::string& referenceSet) {
     lines.paragraph(
-        "Reference data: the SP175 set (71 proteins; spectra in delta epsilon per residue, "
+        "Reference data: the " + referenceSet +
+        " set (71 proteins; spectra in delta epsilon per residue, "
         "M-1 cm-1; secondary structure of the crystal structures by DSSP in the classes helix, "
         "sheet, turn and other). 33 of them, spread over the range of helix content, form the "
         "basis s.ori.");
@@ -72,10 +73,12 @@ void AddReferenceData(Lines& lines) {
         "(AP sh), and the parallel sheet (PP sh) is always 0.");
 }
 
-void AddCitations(Lines& lines) {
+void AddCitations(Lines& lines, const std::string& referenceSet) {
     lines.add("Please cite:");
-    for (const char* citation :
-         {MethodCitation, ReviewCitation, SingularValueCitation, ReferenceCitation}) {
+    std::vector<std::string> citations = {MethodCitation, ReviewCitation, SingularValueCitation};
+    for (std::string& citation : ReferenceCitations(referenceSet))
+        citations.push_back(std::move(citation));
+    for (const std::string& citation : citations) {
         lines.paragraph(citation, "  ", "    ");
     }
 }
@@ -112,7 +115,7 @@ std::string SolutionsHeader(const RunDescription& run) {
         Number(run.sumRuleWeight, "%g") +
         " delta epsilon); the structure fractions of a fit are the fractions of its reference "
         "proteins weighted by the fit coefficients.");
-    AddReferenceData(lines);
+    AddReferenceData(lines, run.referenceSet);
     lines.paragraph("Wavelengths used: " + std::to_string(run.wavelengths.front()) + " to " +
                     std::to_string(run.wavelengths.back()) + " nm, " +
                     std::to_string(run.wavelengths.size()) +
@@ -127,8 +130,11 @@ std::string SolutionsHeader(const RunDescription& run) {
                     Number(all.fractions[3], "%.3f") + ", total " + Number(all.total, "%.3f") +
                     "; rms deviation from the spectrum " + Number(all.rmsDeviation, "%.3f") +
                     " delta epsilon.");
+    if (!run.nearDuplicate.empty()) {
+        lines.add(run.nearDuplicate.substr(1));  // the lead's blank is the line's
+    }
     lines.add();
-    AddCitations(lines);
+    AddCitations(lines, run.referenceSet);
     lines.add();
     lines.paragraph(
         "Solutions, one line per combination: its number, the fractions of helix, antiparallel "
@@ -139,7 +145,8 @@ std::string SolutionsHeader(const RunDescription& run) {
     return lines.text() + ColumnHeadings() + "\r\n";
 }
 
-std::string NoEstimateReport(const std::string& spectrumName, const std::string& reason) {
+std::string NoEstimateReport(const std::string& spectrumName, const std::string& reason,
+                             const std::string& referenceSet) {
     Lines lines;
     lines.add(Title).add("Spectrum: " + spectrumName).add();
     lines.paragraph("No estimate was made. " + reason);
@@ -148,9 +155,9 @@ std::string NoEstimateReport(const std::string& spectrumName, const std::string&
         "Method: variable selection (Manavalan & Johnson 1987): the spectrum is fitted on every "
         "combination of the chosen reference proteins with some of them left out, and the "
         "structure fractions of the fits are averaged by the Analyze command.");
-    AddReferenceData(lines);
+    AddReferenceData(lines, referenceSet);
     lines.add();
-    AddCitations(lines);
+    AddCitations(lines, referenceSet);
     return lines.text();
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ReferenceSet.h"
 #include "varselec/SubsetFitter.h"
 
 namespace tavrelion::engines::varselec {
@@ -28,7 +29,9 @@ struct RunDescription {
     long combinationCount = 0;
     int singularVectors = 0;
     double sumRuleWeight = 0.0;
-    SubsetSolution allChosen;  // the fit with every chosen protein
+    SubsetSolution allChosen;                        // the fit with every chosen protein
+    std::string referenceSet = DefaultReferenceSet;  // the set the basis was taken from
+    std::string nearDuplicate;  // the line that says the spectrum is a reference protein's
 };
 
 // The header lines of COMB2.OP before the solutions (CR LF ended): the method, the reference data,
@@ -38,6 +41,7 @@ std::string SolutionsHeader(const RunDescription& run);
 
 // The whole of COMB2.OP when no estimate could be made: the reason, the method and the citations,
 // and no solution line.
-std::string NoEstimateReport(const std::string& spectrumName, const std::string& reason);
+std::string NoEstimateReport(const std::string& spectrumName, const std::string& reason,
+                             const std::string& referenceSet = DefaultReferenceSet);
 
 }  // namespace tavrelion::engines::varselec

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/DataLimits.h"
+#include "common/FitQuality.h"
 #include "varselec/AlignedData.h"
 #include "varselec/BasisFile.h"
 #include "varselec/CombinationWalker.h"
@@ -62,8 +63,21 @@ bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+// The spectrum of b.dta from its highest wavelength down, as the near-duplicate check takes it.
+std::string NearDuplicate(const SampleSpectrum& sample, const BasisOrigin& origin) {
+    if (origin.references == nullptr || sample.values.size() < 2)
+        return {};
+    const Eigen::VectorXd descending =
+        Eigen::Map<const Eigen::VectorXd>(sample.values.data(),
+                                          static_cast<Eigen::Index>(sample.values.size()))
+            .reverse();
+    const int highest = sample.firstWavelength + static_cast<int>(sample.values.size()) - 1;
+    return NearDuplicateLine(*origin.references, highest, descending);
+}
+
 bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
-                    const AlignedData& data, const FitSettings& settings) {
+                    const AlignedData& data, const FitSettings& settings,
+                    const BasisOrigin& origin) {
     const CombinationChoice& choice = inputs.choice;
     const int n = static_cast<int>(choice.proteins.size());
     const SubsetFitter fitter(data, settings, choice.removedCount());
@@ -77,6 +91,8 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
     run.singularVectors = fitter.singularVectorsUsed();
     run.sumRuleWeight = settings.sumRuleWeight;
     run.allChosen = fitter.solve({});
+    run.referenceSet = origin.set;
+    run.nearDuplicate = NearDuplicate(inputs.sample, origin);
 
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     std::string text = SolutionsHeader(run);
@@ -108,7 +124,7 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
 }  // namespace
 
 RunStatus RunVarselec(const std::filesystem::path& folder, std::ostream& messages,
-                      const FitSettings& settings) {
+                      const FitSettings& settings, const BasisOrigin& origin) {
     const auto result = folder / ResultFileName;
     Inputs inputs;
     try {
@@ -117,7 +133,7 @@ RunStatus RunVarselec(const std::filesystem::path& folder, std::ostream& message
         messages << "varslc1: " << error.what() << "\n";
         const std::string reason =
             std::string("The exchange files are not usable: ") + error.what() + ".";
-        if (!WriteWhole(result, NoEstimateReport("(not known)", reason))) {
+        if (!WriteWhole(result, NoEstimateReport("(not known)", reason, origin.set))) {
             messages << "varslc1: cannot write " << result.string() << "\n";
             return RunCannotWrite;
         }
@@ -127,12 +143,13 @@ RunStatus RunVarselec(const std::filesystem::path& folder, std::ostream& message
     const std::string missing = MissingCoverage(data);
     bool written = false;
     try {
-        written = missing.empty()
-                      ? WriteSolutions(result, inputs, data, settings)
-                      : WriteWhole(result, NoEstimateReport(inputs.sample.fileName, missing));
+        written =
+            missing.empty()
+                ? WriteSolutions(result, inputs, data, settings, origin)
+                : WriteWhole(result, NoEstimateReport(inputs.sample.fileName, missing, origin.set));
     } catch (const NonFiniteSolution&) {
         messages << "varslc1: " << NonFiniteResult << "\n";
-        WriteWhole(result, NoEstimateReport(inputs.sample.fileName, NonFiniteResult));
+        WriteWhole(result, NoEstimateReport(inputs.sample.fileName, NonFiniteResult, origin.set));
         return RunBadInput;
     }
     if (!written) {

@@ -1,22 +1,31 @@
 // varslc1: the Varselec analysis program. The main program writes s.dta, n.dta, b.dta and
-// comctl.dta into the program folder, starts this program there with the argument "CON" and
-// copies the COMB2.OP it writes. Nothing is read from the console.
+// comctl.dta into its work folder, starts this program there with the argument "CON" (and
+// "--reference idp175" when the basis was taken from IDP175) and copies the COMB2.OP it writes.
+// The set's reference file beside the program serves the near-duplicate check. Nothing is read
+// from the console.
 #include <exception>
-#include <filesystem>
 #include <iostream>
-#include <string>
+#include <optional>
 
+#include "common/ProgramFolders.h"
+#include "common/ReferenceSet.h"
 #include "varselec/VarselecRun.h"
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) != "CON" && std::string(argv[i]) != "con") {
-            std::cerr << "varslc1: the argument \"" << argv[i] << "\" is not used\n";
-        }
-    }
+    using namespace tavrelion::engines;
     try {
-        return tavrelion::engines::varselec::RunVarselec(std::filesystem::current_path(),
-                                                         std::cerr);
+        const ProgramArguments arguments =
+            ReadProgramArguments({argv + 1, argv + argc}, std::cerr, "varslc1");
+        const ProgramFolders folders = FoldersOfThisProgram(argv[0], arguments.referenceSet);
+        std::optional<ReferenceSet> references;
+        try {
+            references = LoadReferenceSet(folders.referenceFile());
+        } catch (const std::exception&) {
+            // Without the reference file the analysis goes on without the check.
+        }
+        const varselec::BasisOrigin origin{arguments.referenceSet,
+                                           references ? &*references : nullptr};
+        return varselec::RunVarselec(folders.work, std::cerr, {}, origin);
     } catch (const std::exception& error) {
         std::cerr << "varslc1: " << error.what() << "\n";
     } catch (...) {

@@ -173,7 +173,8 @@ void AnalysisCommands::AnalysisMenuClick(int index) {
     tableRows_.clear();
     tableText_.clear();
     const AnalysedRange range = RangeOf(c_.store);
-    table_ = TableContext{spectrumFile_, TodayText(), "SP175", range.text};
+    table_ = TableContext{spectrumFile_, TodayText(), ReferenceSetName(c_.settings.referenceSet),
+                          range.text};
     shortestWavelength_ = range.shortest;
     try {
         runEntry(index);
@@ -283,14 +284,13 @@ bool AnalysisCommands::runSelcon2(bool allMethods) {
     const int model = std::clamp<int>(c_.settings.selcon.SelconModel, 1, 4);
     const SelconModelData& data = SelconModels[model - 1];
     // The structure data of another model left in ssdata must not stand in for a missing one.
-    if (!drivers::CheckProgramPresent(c_.store.ProgramDir, data.file, data.absentText,
-                                      c_.messages)) {
+    if (!drivers::CheckProgramPresent(derivedData(), data.file, data.absentText, c_.messages)) {
         return false;
     }
     const fs::path folder = workFolder();
     WriteInputs(folder, [&] {
         drivers::WriteSelcon2Input(c_.store, c_.settings.selcon, folder);
-        CopyIntoWorkFolder(fs::path(c_.store.ProgramDir) / data.file, folder / "ssdata");
+        CopyIntoWorkFolder(fs::path(derivedData()) / data.file, folder / "ssdata");
     });
     runProgram("selcon2.exe", {"CON"}, "output");
     WriteInputs(folder, [&] {
@@ -315,8 +315,8 @@ bool AnalysisCommands::runSelcon3(bool allMethods) {
 
 bool AnalysisCommands::runK2d(bool allMethods) {
     if (!present("K2D.EXE", drivers::K2dAbsentText) ||
-        !drivers::CheckProgramPresent(c_.store.ProgramDir, "weights.dat",
-                                      drivers::K2dWeightsAbsentText, c_.messages)) {
+        !drivers::CheckProgramPresent(derivedData(), "weights.dat", drivers::K2dWeightsAbsentText,
+                                      c_.messages)) {
         return false;
     }
     WriteInputs(workFolder(), [&] { drivers::WriteK2dInput(c_.store, workFolder()); });
@@ -343,7 +343,7 @@ bool AnalysisCommands::runVarselec(bool allMethods) {
     }
     WriteInputs(workFolder(), [&] {
         c_.settings.ReferenceName =
-            drivers::WriteVarselecBasis(c_.store, c_.store.ProgramDir, workFolder());
+            drivers::WriteVarselecBasis(c_.store, derivedData(), workFolder());
     });
     ReferenceChoiceModel references(c_.store, c_.settings.ReferenceName);
     c_.dialogs.showReferenceChoice(references);
@@ -394,7 +394,7 @@ bool AnalysisCommands::VarselecAnalysis() {
     }
     VarselecListRequest request;
     request.solutions = c_.store.ResultFilePath;
-    request.basis = fs::path(c_.store.ProgramDir) / "s.ori";
+    request.basis = fs::path(derivedData()) / "s.ori";
     request.list = workFile(ListWorkFile);
     request.contentMin = bounds.ContentMin;
     request.contentMax = bounds.ContentMax;
@@ -431,7 +431,11 @@ void AnalysisCommands::runProgram(const char* program, const std::vector<std::st
     drivers::ProgramOutcome outcome;
     {
         RunningGuard running(c_.host);
-        outcome = c_.host.runProgram(programFile(program), arguments, workFolder().string());
+        // The reference set's option follows the arguments the program always gets.
+        std::vector<std::string> all = arguments;
+        for (std::string& argument : ReferenceArguments(c_.settings.referenceSet))
+            all.push_back(std::move(argument));
+        outcome = c_.host.runProgram(programFile(program), all, workFolder().string());
     }
     if (outcome.end == drivers::ProgramOutcome::End::Cancelled) {
         throw Cancelled{};
@@ -487,7 +491,13 @@ void AnalysisCommands::collect(const std::string& source,
 // The table of the methods that gave a result, with their consensus, beside the spectrum as
 // base + ".CSV"; a table that cannot be written is told and leaves the summary as it is.
 void AnalysisCommands::writeTable() {
-    const ConsensusResult consensus = ConsensusOf(methodResults_, shortestWavelength_);
+    ConsensusResult consensus;
+    // Its weights and intervals were measured with the SP175 proteins as every method's reference.
+    if (c_.settings.referenceSet == ReferenceSetChoice::Sp175) {
+        consensus = ConsensusOf(methodResults_, shortestWavelength_);
+    } else {
+        consensus.reason = "the consensus is calibrated with the SP175 reference set only";
+    }
     tableRows_ = ResultTableRows(table_, methodResults_, consensus);
     tableText_ = ResultTableText(table_, methodResults_, consensus);
     for (const std::string& problem : tableProblems_) {
@@ -512,6 +522,10 @@ void AnalysisCommands::addResult(const std::string& path) {
 
 std::string AnalysisCommands::programFile(const char* name) const {
     return (fs::path(engineFolder()) / name).string();
+}
+
+std::string AnalysisCommands::derivedData() const {
+    return DerivedDataFolder(c_.store.ProgramDir, c_.settings.referenceSet);
 }
 
 const std::string& AnalysisCommands::engineFolder() const {

@@ -104,6 +104,8 @@ class AnalysisCommands {
     void addResult(const std::string& path);
     std::string programFile(const char* name) const;
     const std::string& engineFolder() const;
+    // Where the analysis programs' data derived from the chosen reference set lie.
+    std::string derivedData() const;
     std::filesystem::path workFolder() const;
     std::filesystem::path workFile(const char* name) const;
     std::string resultName(const char* extension) const;

@@ -96,6 +96,7 @@ const std::vector<std::string>& BatchValueOptions() {
         "varselec-proteins",
         "content-min",
         "content-max",
+        "reference",
         "jobs",
         "timeout",
         "baseline",
@@ -159,6 +160,13 @@ void SetBatchOption(BatchOptions& options, const std::string& name, const std::s
         options.contentMin = Whole(argument, value, -32768, 32767);
     } else if (argument == "--content-max") {
         options.contentMax = Whole(argument, value, -32768, 32767);
+    } else if (argument == "--reference") {
+        const auto set = analysis::ReferenceSetNamed(value);
+        if (!set) {
+            throw std::invalid_argument("--reference must be sp175 or idp175, not \"" + value +
+                                        "\"");
+        }
+        options.referenceSet = *set;
     } else if (argument == "--jobs") {
         options.jobs = Whole(argument, value, 1, 64);
     } else if (argument == "--timeout") {
@@ -238,6 +246,9 @@ Options (defaults in brackets):
   --content-max N          Varselec analysis: highest total content accepted, percent [110]
   --table FILE             also collect the .CSV rows of every file, in the order given, in
                            one CSV file FILE under one header (with --method all)
+  --reference SET          reference set of the analysis programs: sp175, or idp175 (SP175
+                           with five proteins replaced by intrinsically disordered ones) for
+                           proteins that may be largely disordered [sp175]
   --jobs N                 files analysed side by side, each in a work folder of its own
                            [the number of processor cores]
   --timeout SECONDS        an analysis program still running after this time is stopped and

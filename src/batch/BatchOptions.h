@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ReferenceSetChoice.h"
 #include "spectrumio/CdUnits.h"
 
 namespace tavrelion::batch {
@@ -30,6 +31,7 @@ struct BatchOptions {
     std::vector<int> varselecProteins;  // empty: the proteins chosen at start (all 33)
     std::optional<int> contentMin;
     std::optional<int> contentMax;
+    analysis::ReferenceSetChoice referenceSet = analysis::ReferenceSetChoice::Sp175;
     int jobs = 0;             // files analysed side by side; 0: one per processor core
     int timeoutSeconds = 60;  // longest run of one analysis program
     // Corrections applied before the methods, in this order; texts as the dialogs take them.

@@ -186,6 +186,7 @@ class BatchJobs {
         state->store.ProgramDir = programDir_;
         state->store.EngineDir = services_.engineDir;
         state->store.WorkDir = folder ? folder->path().string() : std::string();
+        state->settings.referenceSet = options_.referenceSet;
         analysis::AnalysisCommands commands({state->store, sets_, state->fit, state->residues,
                                              state->settings, answers, answers, host});
         for (std::size_t k = take(); k < reports_.size(); k = take()) {

@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     // were chosen (and are kept in settings), whether or not a file was then written.
     bool exportDrawing(const display::FigureDrawing& draw, display::FigureSettings& settings,
                        const std::string& title);
+    void buildReferenceSetMenu(QMenu* settings);
     QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption,
                      const QKeySequence& shortcut = {});
     void syncRecentEntries();

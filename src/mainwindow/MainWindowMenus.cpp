@@ -1,4 +1,5 @@
 // The menu bar of the main window: captions, item names, shortcuts, and enabled states.
+#include <QActionGroup>
 #include <QMenuBar>
 
 #include "display/PlotWidget.h"
@@ -127,6 +128,34 @@ void MainWindow::buildSettingsMenu() {
             [this] { services_.desktop.setUpPrinter(printerSettings_); });
     connect(addItem(settings, "mnusettingsht", "&HT cut-off..."), &QAction::triggered, this,
             [this] { commands_.SetHtCutOff(); });
+    buildReferenceSetMenu(settings);
+}
+
+// The reference set of the analysis programs: one checked entry, kept for the run like the other
+// analysis settings.
+void MainWindow::buildReferenceSetMenu(QMenu* settings) {
+    QMenu* sets = settings->addMenu("&Reference set");
+    sets->menuAction()->setObjectName("mnusettingsreference");
+    auto* group = new QActionGroup(sets);
+    const struct {
+        const char* name;
+        const char* caption;
+        analysis::ReferenceSetChoice choice;
+    } entries[] = {
+        {"referenceset0", "&SP175 (71 proteins of known structure)",
+         analysis::ReferenceSetChoice::Sp175},
+        {"referenceset1", "&IDP175 (SP175 with 5 intrinsically disordered proteins)",
+         analysis::ReferenceSetChoice::Idp175},
+    };
+    for (const auto& entry : entries) {
+        QAction* item = addItem(sets, entry.name, entry.caption);
+        item->setCheckable(true);
+        item->setChecked(state_.analysis.referenceSet == entry.choice);
+        group->addAction(item);
+        const analysis::ReferenceSetChoice choice = entry.choice;
+        connect(item, &QAction::triggered, this,
+                [this, choice] { state_.analysis.referenceSet = choice; });
+    }
 }
 
 void MainWindow::buildFitMenu() {

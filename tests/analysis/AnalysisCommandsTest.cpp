@@ -261,6 +261,34 @@ TEST_F(AnalysisCommandsTest, ModelWithoutItsStructureDataCannotBeChosen) {
     EXPECT_EQ(scm.substr(scm.size() - 22), "Kabsch & Sander data\r\n");
 }
 
+// With IDP175 chosen every program gets the option after its usual arguments, and the drivers
+// take the data derived from IDP175 from its folder; where they are missing the entry says so
+// rather than running on SP175's.
+TEST_F(AnalysisCommandsTest, Idp175ReachesEveryProgramWithItsOwnData) {
+    settings_.referenceSet = ReferenceSetChoice::Idp175;
+    fs::create_directory(programFolder_.path() / "idp175");
+    click(K2dEntry);
+    EXPECT_TRUE(host_.runs.empty());
+    EXPECT_EQ(messages_.texts(),
+              std::vector<std::string>{"Neural Network file (weights.dat) is absent in the " +
+                                       (programFolder_.path() / "idp175").string() + " directory"});
+
+    for (const char* file : {"weights.dat", "ssdata.p2"})
+        programFolder_.write(std::string("idp175/") + file, std::string("IDP175 ") + file);
+    programFolder_.write("idp175/s.ori", BasisFile());
+    click(AllMethodsEntry);
+    ASSERT_EQ(host_.runs.size(), 5u);
+    for (const auto& run : host_.runs) {
+        ASSERT_GE(run.arguments.size(), 2u) << run.program;
+        EXPECT_EQ(std::vector<std::string>(run.arguments.end() - 2, run.arguments.end()),
+                  (std::vector<std::string>{"--reference", "idp175"}))
+            << run.program;
+    }
+    EXPECT_EQ(host_.runs[0].arguments.front(), "CON");
+    EXPECT_EQ(ReadBytes(workFolder_.path() / "ssdata"), "IDP175 ssdata.p2");
+    EXPECT_TRUE(commands_.completed());
+}
+
 TEST_F(AnalysisCommandsTest, VarselecShowsItsSolutionsAndAnalyzeWritesTheList) {
     click(VarselecEntry);
     EXPECT_EQ(dialogs_.referenceChoices, 1);

@@ -1,6 +1,8 @@
 # tavrelion-batch --method all on a copy of a sample, with the program folder's real analysis
 # programs: every result file must appear beside the spectrum and the summary must hold a line
-# of each method, the table a row.
+# of each method, the table a row. With REFERENCE (idp175) the batch chooses that reference set:
+# every analysis program's report must name it and, the sample being a reference protein's
+# spectrum, say so.
 set(work "${WORK_DIR}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
@@ -8,8 +10,12 @@ file(COPY "${PROGRAM_DIR}/" DESTINATION "${work}/program")
 file(COPY "${SAMPLE}" DESTINATION "${work}")
 get_filename_component(name "${SAMPLE}" NAME)
 get_filename_component(base "${SAMPLE}" NAME_WE)
+set(choice)
+if(REFERENCE)
+    set(choice --reference ${REFERENCE})
+endif()
 execute_process(COMMAND "${work}/program/tavrelion-batch" --program-dir "${work}/program"
-                        --method all "${work}/${name}"
+                        --method all ${choice} "${work}/${name}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE listed ERROR_VARIABLE messages)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "tavrelion-batch failed (${status}):\n${messages}")
@@ -39,6 +45,26 @@ foreach(method Fasman Chen Bolotina Chang Yang SELCON2 SELCON3 K2D CONTIN Varsel
         message(FATAL_ERROR "the table lacks ${method}:\n${table}")
     endif()
 endforeach()
+if(REFERENCE)
+    string(TOUPPER "${REFERENCE}" set)
+    # The table names the set; the consensus, calibrated on SP175 only, is not given.
+    foreach(expected ",${set}," "Consensus,,,,,,,not available")
+        string(FIND "${table}" "${expected}" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "the table lacks \"${expected}\":\n${table}")
+        endif()
+    endforeach()
+    foreach(extension SCM SC3 K2D CNT OUT)
+        file(READ "${work}/${base}.${extension}" report)
+        foreach(expected "${set}" "Reference check: the spectrum is almost that of ${PROTEIN} (NRMSD 0.0"
+                         "in the reference set ${set}")
+            string(FIND "${report}" "${expected}" at)
+            if(at EQUAL -1)
+                message(FATAL_ERROR "${base}.${extension} lacks \"${expected}\":\n${report}")
+            endif()
+        endforeach()
+    endforeach()
+endif()
 message("${summary}")
 message("${table}")
 file(REMOVE_RECURSE "${work}")

@@ -46,6 +46,8 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
                                                 "0",
                                                 "--content-max",
                                                 "150",
+                                                "--reference",
+                                                "IDP175",
                                                 "A.ASC",
                                                 "B.JCD"});
     EXPECT_EQ(all.menuEntry, 4);
@@ -55,14 +57,16 @@ TEST(BatchOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(*all.selconModel, 2);
     EXPECT_EQ(all.varselecProteins, (std::vector<int>{1, 2, 3, 7, 30, 31, 32, 33}));
     EXPECT_EQ(*all.contentMin, 0);
+    EXPECT_EQ(all.referenceSet, analysis::ReferenceSetChoice::Idp175);
+    EXPECT_EQ(plain.referenceSet, analysis::ReferenceSetChoice::Sp175);
     EXPECT_EQ(all.files.size(), 2u);
 
     const std::string help = BatchHelpText();
     for (const char* option :
          {"--method", "--program-dir", "--residues", "--cell-width", "--concentration",
           "--selcon-model", "--selcon-iterations", "--selcon-tolerance", "--varselec-remove",
-          "--varselec-proteins", "--content-min", "--content-max", "--table", "--jobs", "--timeout",
-          "--help"}) {
+          "--varselec-proteins", "--content-min", "--content-max", "--table", "--reference",
+          "--jobs", "--timeout", "--help"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
@@ -89,6 +93,7 @@ TEST(BatchOptions, MistakesNameTheOption) {
     EXPECT_NE(mistake({"--convert-to", "xls", "A"}).find("tvr or csv"), std::string::npos);
     EXPECT_NE(mistake({"--method", "k2d", "--table", "t.csv", "A"}).find("--method all"),
               std::string::npos);
+    EXPECT_NE(mistake({"--reference", "sp176", "A"}).find("sp175 or idp175"), std::string::npos);
     EXPECT_EQ(mistake({"--frobnicate", "1", "A"}), "unknown option --frobnicate");
 }
 

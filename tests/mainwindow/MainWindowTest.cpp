@@ -227,6 +227,16 @@ TEST_F(MainWindowTest, SettingsChangeColoursWidthAndCursor) {
     EXPECT_EQ(window.plot().surface().FontSize(), 12);
 }
 
+TEST_F(MainWindowTest, ReferenceSetIsOneCheckedChoiceKeptForTheAnalyses) {
+    EXPECT_TRUE(window.action("referenceset0")->isChecked());
+    window.action("referenceset1")->trigger();
+    EXPECT_EQ(state.analysis.referenceSet, analysis::ReferenceSetChoice::Idp175);
+    EXPECT_FALSE(window.action("referenceset0")->isChecked());
+    window.action("referenceset0")->trigger();
+    EXPECT_EQ(state.analysis.referenceSet, analysis::ReferenceSetChoice::Sp175);
+    EXPECT_FALSE(window.action("referenceset1")->isChecked());
+}
+
 TEST_F(MainWindowTest, HelpOpensTheManualFromTheProgramFolder) {
     const auto countHelpWindows = [] {
         int count = 0;

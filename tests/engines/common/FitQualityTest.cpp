@@ -26,15 +26,21 @@ Eigen::VectorXd Protein(const std::string& code) {
     return Sp175().spectra.col(ProteinIndex(code));
 }
 
-// The reports of the three programs for a spectrum from 240 nm down to 175 nm in delta epsilon.
-std::vector<std::string> Reports(const Eigen::VectorXd& spectrum) {
+const ReferenceSet& Idp175() {
+    static const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(DataFolder(), "IDP175"));
+    return set;
+}
+
+// The reports of the three programs for a spectrum from 240 nm down to 175 nm in delta epsilon,
+// on the set given with the K2D map trained on it.
+std::vector<std::string> Reports(const Eigen::VectorXd& spectrum,
+                                 const ReferenceSet& set = Sp175()) {
     std::vector<std::string> reports;
     selcon::MeasuredSpectrum measured{240, 175, {spectrum.begin(), spectrum.end()}};
     const auto options = selcon::DefaultOptions();
-    const auto estimate = selcon::EstimateStructure(Sp175(), measured, options);
+    const auto estimate = selcon::EstimateStructure(set, measured, options);
     std::string text;
-    for (const auto& line :
-         selcon::Selcon3Report(Sp175(), {"test", 240, 175, ""}, estimate, options))
+    for (const auto& line : selcon::Selcon3Report(set, {"test", 240, 175, ""}, estimate, options))
         text += line + "\n";
     reports.push_back(text);
     const Eigen::VectorXd to190 = spectrum.head(51);
@@ -42,12 +48,13 @@ std::vector<std::string> Reports(const Eigen::VectorXd& spectrum) {
     input.count = 51;
     input.highestWavelength = 240;
     input.lowestWavelength = 190;
-    reports.push_back(contin::EstimateReport(input, {&Sp175(), ""},
-                                             contin::AnalyseSpectrum(Sp175(), 240, 190, to190)));
-    static const k2d::KohonenMap map = k2d::ReadWeightsFile(DataFolder() / k2d::WeightsFileName);
+    reports.push_back(
+        contin::EstimateReport(input, {&set, ""}, contin::AnalyseSpectrum(set, 240, 190, to190)));
+    const k2d::KohonenMap map =
+        k2d::ReadWeightsFile(TrainedDataFolder(DataFolder(), set.name) / k2d::WeightsFileName);
     const Eigen::VectorXd gd = spectrum.segment(0, 41).reverse() * k2d::InputPerDeltaEpsilon;
-    reports.push_back(k2d::EstimateReport(map, k2d::EstimateStructure(map, gd),
-                                          k2d::CheckInput(Sp175(), map, gd)));
+    reports.push_back(
+        k2d::EstimateReport(map, k2d::EstimateStructure(map, gd), k2d::CheckInput(set, map, gd)));
     return reports;
 }
 
@@ -129,6 +136,39 @@ TEST(FitQuality, ReportsPrintOneDefinition) {
             ++printed;
         }
         EXPECT_GE(printed, 2);
+    }
+}
+
+// A reference protein's own spectrum gets its structure back: every report says so in the same
+// words, naming the protein, its NRMSD and the set; a spectrum 10 % off it (NRMSD 0.1) does not.
+TEST(FitQuality, AReferenceProteinsOwnSpectrumIsCalledANearDuplicate) {
+    const std::string line = NearDuplicateLine(Sp175(), 240, Protein("LYS"));
+    EXPECT_EQ(line,
+              " Reference check: the spectrum is almost that of LYS (NRMSD 0.000) in the reference "
+              "set SP175; the estimate repeats that protein's structure.");
+    for (const std::string& report : Reports(Protein("LYS")))
+        EXPECT_NE(report.find(line), std::string::npos) << report;
+    // Rounded to two decimals as the exchange files carry it, cut to 240-190 nm: still LYS.
+    const Eigen::VectorXd rounded = (Protein("LYS").head(51) * 100.0).array().round() / 100.0;
+    EXPECT_NE(NearDuplicateLine(Sp175(), 240, rounded).find("LYS (NRMSD 0.00"), std::string::npos);
+    EXPECT_EQ(NearDuplicateLine(Sp175(), 240, 0.9 * Protein("LYS")), "");
+    for (const std::string& report : Reports(0.9 * Protein("LYS")))
+        EXPECT_EQ(report.find(NearDuplicateLead), std::string::npos) << report;
+}
+
+// On IDP175 every report names the set, cites its paper and takes a disordered protein's
+// spectrum for that protein's.
+TEST(FitQuality, ReportsOnIdp175NameItAndItsDisorderedProteins) {
+    ASSERT_EQ(Idp175().name, "IDP175");
+    const auto mg14 = std::find(Idp175().codes.begin(), Idp175().codes.end(), "MG14");
+    ASSERT_NE(mg14, Idp175().codes.end());
+    const Eigen::VectorXd spectrum = Idp175().spectra.col(mg14 - Idp175().codes.begin());
+    for (const std::string& report : Reports(spectrum, Idp175())) {
+        EXPECT_NE(report.find("IDP175"), std::string::npos) << report;
+        EXPECT_NE(report.find("Miles AJ, Drew ED, Wallace BA (2023)"), std::string::npos);
+        EXPECT_NE(report.find("almost that of MG14 (NRMSD 0.000) in the reference set IDP175"),
+                  std::string::npos)
+            << report;
     }
 }
 

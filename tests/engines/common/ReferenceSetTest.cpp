@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "common/ProgramFolders.h"
 #include "fakes/TemporaryFolder.h"
 
 namespace tavrelion::engines {
@@ -91,6 +94,27 @@ TEST(ReferenceSet, DamagedFilesAreRefusedWithAReason) {
     refused(replaced(" -3.780000 ", " -3780000.0 "),
             "line 16: ALDO: the delta epsilon -3780000.000000 is beyond any protein's spectrum");
     EXPECT_THROW(LoadReferenceSet(folder.path() / "missing.REF"), std::runtime_error);
+}
+
+// "--reference" picks the set's file and derived data; an unknown set ends the program rather
+// than falling back on SP175.
+TEST(ReferenceSet, TheReferenceArgumentChoosesTheFiles) {
+    std::ostringstream errors;
+    const auto read = [&](std::vector<std::string> arguments) {
+        return ReadProgramArguments(arguments, errors, "test");
+    };
+    EXPECT_EQ(read({"CON"}).referenceSet, "SP175");
+    const ProgramArguments idp = read({"CON", "--reference", "idp175", "--leave-out", "LYS"});
+    EXPECT_EQ(idp.referenceSet, "IDP175");
+    EXPECT_EQ(idp.leaveOut, "LYS");
+    EXPECT_THROW(read({"--reference", "sp176"}), std::runtime_error);
+    EXPECT_EQ(errors.str(), "");
+    ProgramFolders folders("/work", "/opt/tavrelion");
+    EXPECT_EQ(folders.referenceFile(), "/opt/tavrelion/SP175.REF");
+    EXPECT_EQ(folders.trainedData(), "/opt/tavrelion");
+    folders.referenceSet = idp.referenceSet;
+    EXPECT_EQ(folders.referenceFile(), "/opt/tavrelion/IDP175.REF");
+    EXPECT_EQ(folders.trainedData(), "/opt/tavrelion/idp175");
 }
 
 }  // namespace

@@ -169,12 +169,24 @@ TEST(Selcon2Program, MissingOrBrokenFilesFailWithAMessage) {
     }
 }
 
+// SP175's structure data and IDP175's (in the folder of the data derived from it), each exactly
+// what the generator writes from its set.
 TEST(StructureData, ShippedFilesHoldTheDsspClassesOfEveryReferenceProtein) {
-    for (const char* name : {"ssdata.ks", "ssdata.p2"}) {
-        const StructureData data = ReadStructureData(DataFolder() / name);
-        EXPECT_EQ(data.codes, Sp175().codes) << name;
-        EXPECT_TRUE(data.fractions.isApprox(Sp175().fractions, 1e-4)) << name;
-        EXPECT_NE(data.classification.find("DSSP"), std::string::npos);
+    TemporaryFolder written;
+    for (const char* set : {DefaultReferenceSet, DisorderedReferenceSet}) {
+        const ReferenceSet references = LoadReferenceSet(ReferenceFileOf(DataFolder(), set));
+        for (const StructureModel model :
+             {StructureModel::KabschSander, StructureModel::PolyprolineP2}) {
+            const std::string name = StructureDataFileName(model);
+            const auto shipped = TrainedDataFolder(DataFolder(), set) / name;
+            const StructureData data = ReadStructureData(shipped);
+            EXPECT_EQ(data.codes, references.codes) << shipped;
+            EXPECT_TRUE(data.fractions.isApprox(references.fractions, 1e-4)) << shipped;
+            EXPECT_NE(data.classification.find("DSSP"), std::string::npos);
+            WriteStructureData(references, model, written.path());
+            EXPECT_EQ(testing_support::ReadBytes(written.path() / name),
+                      testing_support::ReadBytes(shipped));
+        }
     }
     EXPECT_TRUE(ReadStructureData(DataFolder() / "ssdata.ks").notes.empty());
     EXPECT_FALSE(std::filesystem::exists(DataFolder() / "ssdata.hj"));

@@ -16,10 +16,14 @@ using test_support::DataFolder;
 using test_support::Lines;
 using test_support::Sp175;
 
-TEST(VarselecBasis, ShippedFileIsWhatTheGeneratorWrites) {
-    const auto proteins = tools::ChooseVarselecBasis(Sp175());
-    EXPECT_EQ(tools::VarselecBasisText(Sp175(), proteins),
-              testing_support::ReadBytes(DataFolder() / "s.ori"));
+// SP175's basis and IDP175's (in the folder of the data derived from it).
+TEST(VarselecBasis, ShippedFilesAreWhatTheGeneratorWrites) {
+    for (const char* name : {DefaultReferenceSet, DisorderedReferenceSet}) {
+        const ReferenceSet set = LoadReferenceSet(ReferenceFileOf(DataFolder(), name));
+        EXPECT_EQ(tools::VarselecBasisText(set, tools::ChooseVarselecBasis(set)),
+                  testing_support::ReadBytes(TrainedDataFolder(DataFolder(), name) / "s.ori"))
+            << name;
+    }
 }
 
 // The driver reads exactly 33 blocks of a name line and 83 data lines (178-260 nm) and copies the
