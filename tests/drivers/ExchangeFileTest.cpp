@@ -153,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExchangeCase{"varselec-n.dta", "n.dta", VarselecInput},
         ExchangeCase{"varselec-b.dta", "b.dta", VarselecInput},
         ExchangeCase{"varselec-comctl.dta", "comctl.dta", VarselecInput}),
-    [](const auto& info) {
-        std::string name = info.param.golden;
+    [](const auto& testCase) {
+        std::string name = testCase.param.golden;
         std::replace_if(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
         return name;

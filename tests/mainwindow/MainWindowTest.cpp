@@ -321,12 +321,9 @@ QStringList SvgTexts(const std::filesystem::path& file) {
 }
 
 TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) {
-    const auto report = folder.write("report.txt",
-                                     " SELCON3\r\n\r\n Fit quality: NRMSD 0.034, good\r\n"
-                                     "   nm   measured calculated\r\n"
-                                     "  240     -0.100     -0.120\r\n"
-                                     "  239     -0.250     -0.200\r\n"
-                                     "  238     -0.500     -0.450\r\n");
+    // A SELCON3 report of a sine, as the program wrote it.
+    const auto report =
+        std::filesystem::path(TAVRELION_SOURCE_DIR) / "tests" / "analysis" / "reports" / "SINE.SC3";
     WriteScript(folder.path() / "selcon3_mod.exe", "cp '" + report.string() + "' protein.ssc");
     open("LYSO.ASC");
     QAction* show = window.action("mnufitsshow");
@@ -357,7 +354,7 @@ TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) 
     window.fitsWindow()->findChild<QAction*>("fitsexportfigure")->trigger();
     EXPECT_EQ(files.saveRequests.back().proposedName, (folder.path() / "LYSO.svg").string());
     const QStringList texts = SvgTexts(folder.path() / "fits.svg");
-    EXPECT_TRUE(texts.contains("SELCON3  NRMSD 0.034 good")) << texts.join("|").toStdString();
+    EXPECT_TRUE(texts.contains("SELCON3  NRMSD 0.987 poor")) << texts.join("|").toStdString();
     EXPECT_TRUE(texts.contains("Measured"));
     EXPECT_TRUE(texts.contains("Wavelength (nm)"));
     EXPECT_TRUE(messages.shown.empty());
