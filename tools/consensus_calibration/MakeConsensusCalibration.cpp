@@ -33,6 +33,8 @@ const std::vector<std::string> Notice = {
     "out of the method's references), from which the consensus is fitted. Written by",
     "tools/consensus_calibration (make_consensus_calibration); do not edit by hand.",
     "Reference data: SP175, Lees JG, Miles AJ, Wien F, Wallace BA (2006) Bioinformatics",
+    // One line of the notice, too long for one literal.
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
     "22:1955-1962; IDP175, Miles, Drew & Wallace (2023) Commun Biol, "
     "doi:10.1038/s42003-023-05178-2.",
     "MIT licence, Copyright (c) 2022 PCDDB: see data/LICENSE-REFDATA."};
