@@ -12,7 +12,6 @@ namespace tavrelion::engines::contin {
 namespace {
 
 constexpr double ShownWeight = 0.005;  // smaller weights are left out of the protein list
-constexpr double PoorFit = 0.25;       // NRMSD above which the fit is called poor
 
 const char* const MethodCitations[] = {
     "Provencher SW, Gloeckner J (1981) Estimation of globular protein secondary structure from "
@@ -170,11 +169,12 @@ void ChosenSolution(Lines& out, const ContinEstimate& estimate) {
     out.paragraph("Fit to the spectrum: RMSD " + Fixed(estimate.rmsd, 0, 3) + " delta epsilon (" +
                   Fixed(estimate.rmsd * EllipticityPerDeltaEpsilon, 0, 0) +
                   " deg.cm2/dmol), NRMSD " + Fixed(estimate.nrmsd, 0, 3) + ".");
-    if (estimate.nrmsd > PoorFit) {
-        out.paragraph(
-            "The fit is poor (NRMSD above 0.25): no mixture of the reference spectra matches "
-            "this spectrum. Check the units, the protein concentration and the path length "
-            "before trusting the numbers.");
+    // The same limit as the grade under "Fit quality" at the end of the report.
+    if (estimate.nrmsd > FairFitNrmsd) {
+        out.paragraph("The fit is poor (NRMSD above " + Fixed(FairFitNrmsd, 0, 3) +
+                      "): no mixture of the reference spectra matches this spectrum. Check the "
+                      "units, the protein concentration and the path length before trusting the "
+                      "numbers.");
     }
     out.add();
 }
