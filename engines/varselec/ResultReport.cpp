@@ -98,6 +98,21 @@ std::string ColumnHeadings() {
     return line + "Reference proteins used";
 }
 
+// The spectrum as fitted, on one line; nothing when the wavelengths used have a gap.
+std::string FittedSpectrumLine(const RunDescription& run) {
+    const std::vector<int>& nm = run.wavelengths;
+    if (nm.empty() || static_cast<Eigen::Index>(nm.size()) != run.fitted.size() ||
+        nm.front() - nm.back() + 1 != static_cast<int>(nm.size())) {
+        return {};
+    }
+    std::string line = FittedSpectrumLead + std::to_string(nm.front()) + " to " +
+                       std::to_string(nm.back()) + " nm:";
+    for (const double value : run.fitted) {
+        line += Number(value, " %.4f");
+    }
+    return line;
+}
+
 }  // namespace
 
 std::string SolutionsHeader(const RunDescription& run) {
@@ -130,8 +145,16 @@ std::string SolutionsHeader(const RunDescription& run) {
                     Number(all.fractions[3], "%.3f") + ", total " + Number(all.total, "%.3f") +
                     "; rms deviation from the spectrum " + Number(all.rmsDeviation, "%.3f") +
                     " delta epsilon.");
+    // The leads' blanks are the lines'.
+    if (!run.inputCheck.empty()) {
+        lines.add(run.inputCheck.substr(1));
+    }
     if (!run.nearDuplicate.empty()) {
-        lines.add(run.nearDuplicate.substr(1));  // the lead's blank is the line's
+        lines.add(run.nearDuplicate.substr(1));
+    }
+    const std::string fitted = FittedSpectrumLine(run);
+    if (!fitted.empty()) {
+        lines.add(fitted.substr(1));
     }
     lines.add();
     AddCitations(lines, run.referenceSet);
@@ -139,8 +162,11 @@ std::string SolutionsHeader(const RunDescription& run) {
     lines.paragraph(
         "Solutions, one line per combination: its number, the fractions of helix, antiparallel "
         "sheet, parallel sheet, turn and other, their total, the rms deviation of the fit (delta "
-        "epsilon) and the numbers of the reference proteins used. The Analyze command averages "
-        "the solutions whose total lies within the bounds it asks for.");
+        "epsilon), the numbers of the reference proteins used and, from column " +
+        std::to_string(CoefficientColumn) +
+        ", their fit coefficients in the same order. The Analyze command averages the solutions "
+        "whose total lies within the bounds it asks for, and grades the average of their fitted "
+        "spectra against the spectrum fitted above.");
     lines.add();
     return lines.text() + ColumnHeadings() + "\r\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Eigen/Dense>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,15 @@ struct RunDescription {
     SubsetSolution allChosen;                        // the fit with every chosen protein
     std::string referenceSet = DefaultReferenceSet;  // the set the basis was taken from
     std::string nearDuplicate;  // the line that says the spectrum is a reference protein's
+    std::string inputCheck;     // the line that says the spectrum is unfit for any estimate
+    Eigen::VectorXd fitted;     // the spectrum at the wavelengths used, delta epsilon
 };
+
+// The header line that gives the spectrum as fitted, from which the result analysis grades the
+// average of the accepted fits: this lead, the highest and lowest wavelength ("240 to 178 nm:")
+// and one value per nanometre from the highest down. Written only when the wavelengths used
+// follow each other in 1-nm steps.
+inline constexpr const char* FittedSpectrumLead = " Spectrum fitted (delta epsilon per residue), ";
 
 // The header lines of COMB2.OP before the solutions (CR LF ended): the method, the reference data,
 // the wavelengths, the fit with all chosen proteins, what to cite and the column headings. No

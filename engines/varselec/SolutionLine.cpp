@@ -70,6 +70,26 @@ void WriteField(char* line, int columnIndex, double value) {
     WriteFive(line + columnIndex + 1, value);
 }
 
+// Appends a blank and the value with five decimals ("-0.03125", "0.21400"); "*" when it is no
+// finite number of a sensible size, which the analysis then does not take for a coefficient.
+void AppendCoefficient(std::string& out, double value) {
+    out += ' ';
+    if (!std::isfinite(value) || std::fabs(value) >= Unrepresentable) {
+        out += '*';
+        return;
+    }
+    const auto scaled = std::llround(std::fabs(value) * 1e5);
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* start = WriteDigitsBackwards(end, scaled % 100000, 5);
+    *--start = '.';
+    start = WriteDigitsBackwards(start, scaled / 100000, 1);
+    if (value < 0.0 && scaled != 0) {
+        *--start = '-';
+    }
+    out.append(start, static_cast<std::size_t>(end - start));
+}
+
 }  // namespace
 
 std::string FiveCharacters(double value) {
@@ -79,7 +99,7 @@ std::string FiveCharacters(double value) {
 }
 
 void AppendSolutionLine(std::string& out, long number, const SubsetSolution& solution,
-                        std::span<const int> proteinNumbers) {
+                        std::span<const int> proteinNumbers, std::span<const double> coefficients) {
     std::array<char, 512> line;
     line.fill(' ');
     WriteDigitsBackwards(line.data() + 8, number, 1);
@@ -98,6 +118,13 @@ void AppendSolutionLine(std::string& out, long number, const SubsetSolution& sol
         length = static_cast<std::size_t>(end - line.data());
     }
     out.append(line.data(), length);
+    // Beyond 33 proteins the numbers would reach the coefficients: none are written then.
+    if (!coefficients.empty() && length < CoefficientColumn - 1) {
+        out.append(CoefficientColumn - 1 - length, ' ');
+        for (const double coefficient : coefficients) {
+            AppendCoefficient(out, coefficient);
+        }
+    }
     out.append("\r\n");
 }
 

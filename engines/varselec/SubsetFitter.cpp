@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "varselec/ControlFiles.h"
 
@@ -111,6 +112,7 @@ SubsetSolution SubsetFitter::solve(std::span<const int> removed) const {
         coefficients.dot(gram_ * coefficients) - 2.0 * coefficients.dot(sampleGram_) + sampleNorm2_;
     solution.rmsDeviation =
         wavelengthCount_ > 0 ? std::sqrt(std::max(0.0, squares) / wavelengthCount_) : 0.0;
+    solution.coefficients = std::move(coefficients);
     return solution;
 }
 

@@ -23,11 +23,13 @@ struct FitSettings {
 
 // One subset's solution: the structure fractions (the reference proteins' fractions weighted by
 // the fit coefficients), their total, and the root-mean-square deviation of the fitted spectrum
-// from the measured one over the wavelengths used (delta epsilon).
+// from the measured one over the wavelengths used (delta epsilon), and the fit coefficients of
+// the chosen proteins in their order (0 for those left out), which rebuild the fitted spectrum.
 struct SubsetSolution {
     StructureFractions fractions{};
     double total = 0.0;
     double rmsDeviation = 0.0;
+    Eigen::VectorXd coefficients;
 };
 
 // Fits the spectrum on subsets of the chosen reference proteins (variable selection, Manavalan &

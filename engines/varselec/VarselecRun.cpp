@@ -63,16 +63,18 @@ bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
     return static_cast<bool>(out);
 }
 
-// The spectrum of b.dta from its highest wavelength down, as the near-duplicate check takes it.
-std::string NearDuplicate(const SampleSpectrum& sample, const BasisOrigin& origin) {
+// The checks of b.dta against the reference proteins, from its highest wavelength down: whether
+// it is a protein's spectrum at all, and whether it is one of the reference proteins' own.
+void CheckSpectrum(const SampleSpectrum& sample, const BasisOrigin& origin, RunDescription& run) {
     if (origin.references == nullptr || sample.values.size() < 2)
-        return {};
+        return;
     const Eigen::VectorXd descending =
         Eigen::Map<const Eigen::VectorXd>(sample.values.data(),
                                           static_cast<Eigen::Index>(sample.values.size()))
             .reverse();
     const int highest = sample.firstWavelength + static_cast<int>(sample.values.size()) - 1;
-    return NearDuplicateLine(*origin.references, highest, descending);
+    run.inputCheck = SpectrumFlag(*origin.references, highest, descending);
+    run.nearDuplicate = NearDuplicateLine(*origin.references, highest, descending);
 }
 
 bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
@@ -92,7 +94,8 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
     run.sumRuleWeight = settings.sumRuleWeight;
     run.allChosen = fitter.solve({});
     run.referenceSet = origin.set;
-    run.nearDuplicate = NearDuplicate(inputs.sample, origin);
+    run.fitted = data.sample;
+    CheckSpectrum(inputs.sample, origin, run);
 
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     std::string text = SolutionsHeader(run);
@@ -105,13 +108,16 @@ bool WriteSolutions(const std::filesystem::path& file, const Inputs& inputs,
     text.reserve(WriteChunk + 1024);
     CombinationWalker walker(n, choice.keptCount);
     std::vector<int> numbers(static_cast<std::size_t>(choice.keptCount));
+    std::vector<double> coefficients(numbers.size());
     long number = 0;
     do {
         const auto kept = walker.kept();
+        const SubsetSolution solution = fitter.solve(walker.removed());
         for (std::size_t j = 0; j < kept.size(); ++j) {
             numbers[j] = choice.proteins[static_cast<std::size_t>(kept[j])];
+            coefficients[j] = solution.coefficients(kept[j]);
         }
-        AppendSolutionLine(text, ++number, fitter.solve(walker.removed()), numbers);
+        AppendSolutionLine(text, ++number, solution, numbers, coefficients);
         if (text.size() >= WriteChunk) {
             write();
             text.clear();

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "estimation/BackCalculation.h"
@@ -11,6 +12,7 @@
 #include "store/BasicError.h"
 #include "store/NumberText.h"
 #include "store/TextFile.h"
+#include "store/TextRoutines.h"
 
 namespace tavrelion::analysis {
 namespace {
@@ -323,7 +325,46 @@ MethodResult ReadVarselecResult(const fs::path& list) {
     SetFractions(method, VarselecMean(list, lines, "Helix"),
                  VarselecMean(list, lines, "AP sheet") + VarselecMean(list, lines, "PP sheet"),
                  VarselecMean(list, lines, "Turn"), VarselecMean(list, lines, "Other"));
+    ReadInputCheck(lines, method);
+    // The average fit follows the list's own lines where the solutions gave what it takes; a
+    // list without it, or with a damaged one, still gives the fractions.
+    try {
+        ReadFitSection(list, lines, method);
+    } catch (const store::ExplainedError&) {
+        method.nrmsd.reset();
+        method.quality.clear();
+        method.wavelengths.clear();
+        method.measured.clear();
+        method.calculated.clear();
+    }
     return method;
+}
+
+std::optional<std::string> ResultMethod(const fs::path& resultFile) {
+    const std::string extension = store::UpperCase(resultFile.extension().string());
+    for (const auto& [ending, method] :
+         {std::pair{".SCM", "SELCON2"}, std::pair{".SC3", "SELCON3"}, std::pair{".CNT", "CONTIN"},
+          std::pair{".K2D", "K2D"}, std::pair{".OUT", "Varselec"}, std::pair{".LST", "Varselec"}}) {
+        if (extension == ending) {
+            return method;
+        }
+    }
+    return std::nullopt;
+}
+
+MethodResult ReadMethodResult(const fs::path& resultFile) {
+    const std::string extension = store::UpperCase(resultFile.extension().string());
+    using Reader = MethodResult (*)(const fs::path&);
+    for (const auto& [ending, read] : {std::pair<const char*, Reader>{".SCM", ReadSelcon2Result},
+                                       {".SC3", ReadSelcon3Result},
+                                       {".CNT", ReadContinResult},
+                                       {".K2D", ReadK2dResult},
+                                       {".LST", ReadVarselecResult}}) {
+        if (extension == ending) {
+            return read(resultFile);
+        }
+    }
+    Damaged(resultFile, "holds no method's result");
 }
 
 }  // namespace tavrelion::analysis

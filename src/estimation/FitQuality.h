@@ -21,4 +21,11 @@ inline constexpr double FairFitNrmsd = 0.092;
 // "good" up to GoodFitNrmsd, "fair" up to FairFitNrmsd, "poor" beyond.
 std::string FitQualityWord(double nrmsd);
 
+// The section the analysis programs end their reports with, in their words, for a result the
+// main program rebuilds itself (Varselec's average fit): a blank line, the NRMSD with its grade and
+// limits, and the measured and back-calculated values (delta epsilon per residue) from highest
+// down in 1-nm steps. Nothing when no NRMSD can be given.
+std::vector<std::string> BackCalculatedLines(int highest, const std::vector<double>& measured,
+                                             const std::vector<double>& calculated);
+
 }  // namespace tavrelion::estimation

@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "analysis/MethodResultReaders.h"
 #include "store/TextRoutines.h"
 
 namespace tavrelion::fits {
 namespace {
 
-// Every result of one spectrum is named after it: the extension tells the method.
+// Every result of one spectrum is named after it: the extension tells the method. Varselec's
+// solutions and their analysis are one method's result: the later replaces the earlier.
 std::string Kind(const std::string& file) {
-    return store::UpperCase(std::filesystem::path(file).extension().string());
+    const std::filesystem::path path(file);
+    return analysis::ResultMethod(path).value_or(store::UpperCase(path.extension().string()));
 }
 
 }  // namespace

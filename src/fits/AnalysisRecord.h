@@ -7,7 +7,8 @@ namespace tavrelion::fits {
 
 // The result files the analyses of the current spectrum wrote, which the Fits window reads. The
 // analyses of one spectrum add up (SELCON3, then CONTIN: both are shown); a method run again
-// replaces its earlier file; another spectrum starts from none.
+// replaces its earlier file, as the analysis of Varselec's solutions replaces them; another
+// spectrum starts from none.
 class AnalysisRecord {
   public:
     // Another spectrum became the current one.

@@ -10,14 +10,10 @@
 // The fits the analysis programs state in their reports, for the Fits window.
 namespace tavrelion::fits {
 
-// The method whose report the result file is, by its extension in any letter case: .SCM SELCON2,
-// .SC3 SELCON3, .CNT CONTIN, .K2D K2D, .OUT Varselec; nothing for other files (the summary, the
-// least-squares report, the Varselec list).
-std::optional<std::string> ReportMethod(const std::filesystem::path& resultFile);
-
-// The method's result as the analysis readers take it from its report: fractions, NRMSD,
-// quality word and back-calculated spectrum in mean residue ellipticity. A report without a
-// spectrum (K2D, Varselec) or a damaged one, whose rows must not be drawn half, gives the
+// The method's result as the analysis readers take it from its report (analysis::ResultMethod
+// tells which): fractions, NRMSD, quality word and back-calculated spectrum in mean residue
+// ellipticity. A report without a spectrum (K2D, Varselec's solutions before their analysis, a
+// list without the average fit) or a damaged one, whose rows must not be drawn half, gives the
 // method's name alone. Nothing for a file that is no report or does not exist.
 std::optional<analysis::MethodResult> ReadReportFit(const std::filesystem::path& resultFile);
 

@@ -53,7 +53,12 @@ MainWindow::MainWindow(ProgramState& state, MainWindowServices services, QWidget
       correctionDialogs_(ownCorrectionDialogs_.get()) {
     setObjectName("frmeditor");
     useAnalysisDialogs(*ownAnalysisDialogs_);
-    services_.resultWindows.setAnalyzeHandler([this] { analysis_->VarselecAnalysis(); });
+    // The list the analysis writes holds Varselec's average fit, which the Fits window shows.
+    services_.resultWindows.setAnalyzeHandler([this] {
+        if (analysis_->VarselecAnalysis()) {
+            recordAnalysis();
+        }
+    });
     setCentralWidget(plot_);
     plot_->installEventFilter(this);
     buildMenus();
@@ -140,6 +145,10 @@ void MainWindow::correct(int entry) {
 
 void MainWindow::analyse(int entry) {
     analysis_->AnalysisMenuClick(entry);
+    recordAnalysis();
+}
+
+void MainWindow::recordAnalysis() {
     if (analysis_->resultFiles().empty()) {
         return;
     }

@@ -102,6 +102,8 @@ class MainWindow : public QMainWindow, private MainWindowView, private analysis:
     void buildCorrectionsMenu();
     void correct(int entry);
     void analyse(int entry);
+    // The Fits window and the plot's fit curves take the result files the analysis wrote.
+    void recordAnalysis();
     // The results of the current spectrum's analyses, from their result files.
     std::vector<analysis::MethodResult> lastResults() const;
     // The back-calculated spectra over the plot while asked for and there are any.

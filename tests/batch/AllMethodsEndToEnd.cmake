@@ -45,6 +45,10 @@ foreach(method Fasman Chen Bolotina Chang Yang SELCON2 SELCON3 K2D CONTIN Varsel
         message(FATAL_ERROR "the table lacks ${method}:\n${table}")
     endif()
 endforeach()
+# Varselec's row is graded like the others', from the average fit its list ends with.
+if(NOT table MATCHES ",Varselec,[^,\n]*,[^,\n]*,[^,\n]*,[^,\n]*,[^,\n]*,[0-9]+\\.[0-9]+,(good|fair|poor)")
+    message(FATAL_ERROR "the table's Varselec row has no NRMSD and grade:\n${table}")
+endif()
 if(REFERENCE)
     string(TOUPPER "${REFERENCE}" set)
     # The table names the set; the consensus, calibrated on SP175 only, is not given.

@@ -23,19 +23,27 @@ const std::string Selcon3Report =
     "  238      1.000      0.500\r\n";
 
 TEST(ReportFits, ReadsTheNrmsdAndTheBackCalculatedSpectrumInMeanResidueEllipticity) {
-    // A SELCON3 report of a sine, as the program wrote it.
-    const auto report =
-        std::filesystem::path(TAVRELION_SOURCE_DIR) / "tests" / "analysis" / "reports" / "SINE.SC3";
-    const auto result = ReadReportFit(report);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->method, "SELCON3");
-    ASSERT_TRUE(result->nrmsd);
-    EXPECT_NEAR(*result->nrmsd, 0.987, 1e-9);
-    EXPECT_EQ(result->quality, "poor");
-    ASSERT_FALSE(result->wavelengths.empty());
-    EXPECT_EQ(result->wavelengths.front(), 240);
-    EXPECT_EQ(result->measured.size(), result->wavelengths.size());
-    EXPECT_EQ(result->calculated.size(), result->wavelengths.size());
+    // A SELCON3 report of a sine as the program wrote it, and the list of Varselec's solutions,
+    // which ends with the average of the accepted fits.
+    const struct {
+        const char* file;
+        const char* method;
+        double nrmsd;
+    } reports[] = {{"SINE.SC3", "SELCON3", 0.987}, {"SINE.LST", "Varselec", 0.986}};
+    for (const auto& report : reports) {
+        SCOPED_TRACE(report.file);
+        const auto result = ReadReportFit(std::filesystem::path(TAVRELION_SOURCE_DIR) / "tests" /
+                                          "analysis" / "reports" / report.file);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->method, report.method);
+        ASSERT_TRUE(result->nrmsd);
+        EXPECT_NEAR(*result->nrmsd, report.nrmsd, 1e-9);
+        EXPECT_EQ(result->quality, "poor");
+        ASSERT_FALSE(result->wavelengths.empty());
+        EXPECT_EQ(result->wavelengths.front(), 240);
+        EXPECT_EQ(result->measured.size(), result->wavelengths.size());
+        EXPECT_EQ(result->calculated.size(), result->wavelengths.size());
+    }
 }
 
 TEST(ReportFits, ReportsWithoutAWholeTableGiveTheMethodAloneAndOtherFilesNothing) {
@@ -45,16 +53,21 @@ TEST(ReportFits, ReportsWithoutAWholeTableGiveTheMethodAloneAndOtherFilesNothing
     const std::vector<std::string> files = {
         folder.write("A.CNT", damaged).string(),
         folder.write("A.K2D", " K2D\r\n Fit quality:        good\r\n").string(),
-        folder.write("A.FIT", Selcon3Report).string(), (folder.path() / "MISSING.SC3").string(),
-        folder.write("A.SCM", Selcon3Report.substr(0, 40)).string()};
+        folder.write("A.FIT", Selcon3Report).string(),
+        (folder.path() / "MISSING.SC3").string(),
+        folder.write("A.SCM", Selcon3Report.substr(0, 40)).string(),
+        folder.write("A.OUT", " combination:\r\n" + Selcon3Report).string()};
     const std::vector<analysis::MethodResult> results = ReadReportFits(files);
-    ASSERT_EQ(results.size(), 3u);
+    ASSERT_EQ(results.size(), 4u);
     EXPECT_EQ(results[0].method, "CONTIN");
     EXPECT_TRUE(results[0].wavelengths.empty());
     EXPECT_EQ(results[1].method, "K2D");
     EXPECT_FALSE(results[1].nrmsd);
     EXPECT_EQ(results[2].method, "SELCON2");
     EXPECT_TRUE(results[2].wavelengths.empty());
+    // Varselec's solutions hold no single fit: its list does, once they are analysed.
+    EXPECT_EQ(results[3].method, "Varselec");
+    EXPECT_TRUE(results[3].wavelengths.empty());
 }
 
 TEST(AnalysisRecord, AnalysesOfOneSpectrumAddUpAndAMethodRunAgainReplacesItsFile) {
@@ -63,8 +76,11 @@ TEST(AnalysisRecord, AnalysesOfOneSpectrumAddUpAndAMethodRunAgainReplacesItsFile
     record.analysed({"/d/LYSO.SC3"});
     record.analysed({"/d/LYSO.FIT", "/d/LYSO.SC3", "/d/LYSO.SUM"});
     record.analysed({"/d/LYSO.cnt"});
+    // Varselec's solutions, then their analysis: the list, which holds the fit, takes their place.
+    record.analysed({"/d/LYSO.OUT"});
+    record.analysed({"/d/LYSO.OUT", "/d/LYSO.LST"});
     EXPECT_EQ(record.files(), (std::vector<std::string>{"/d/LYSO.SC3", "/d/LYSO.FIT", "/d/LYSO.SUM",
-                                                        "/d/LYSO.cnt"}));
+                                                        "/d/LYSO.cnt", "/d/LYSO.LST"}));
     record.forget();
     EXPECT_FALSE(record.any());
 }

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 
 #include "VarselecFixture.h"
+#include "analysis/MethodResultReaders.h"
 #include "analysis/VarselecList.h"
+#include "varselec/AlignedData.h"
+#include "varselec/CombinationWalker.h"
+#include "varselec/ExchangeText.h"
 #include "varselec/SolutionAverage.h"
 #include "varselec/SolutionLine.h"
+#include "varselec/SubsetFitter.h"
 
 namespace tavrelion::engines::varselec {
 namespace {
@@ -25,7 +31,8 @@ std::vector<std::string> SolutionLines(const std::string& result) {
 
 std::vector<int> ProteinNumbers(const std::string& line) {
     std::vector<int> numbers;
-    for (int column = FirstProteinColumn; column < static_cast<int>(line.size());
+    for (int column = FirstProteinColumn;
+         column < static_cast<int>(line.size()) && FieldOf(line, column, 2) != "  ";
          column += ProteinStep) {
         numbers.push_back(static_cast<int>(LeadingNumber(FieldOf(line, column, 2))));
     }
@@ -120,8 +127,47 @@ double ListPercent(const std::string& list, const std::string& label) {
     return at == std::string::npos ? -1.0 : LeadingNumber(list.substr(at + label.size(), 8));
 }
 
+// The average of every combination's fitted spectrum, each fitted in memory from the driver's
+// files with all 33 proteins, k = 2, beside the spectrum fitted (delta epsilon, highest first).
+struct AverageFit {
+    std::vector<int> wavelengths;
+    Eigen::VectorXd measured;
+    Eigen::VectorXd calculated;
+};
+
+AverageFit FitInMemory(const std::filesystem::path& folder) {
+    const WavelengthRange range = ParseRange(ReadTextLines(folder / "n.dta"));
+    const BasisSpectra basis =
+        ParseBasis(ReadTextLines(folder / "s.dta"), range.proteinCount,
+                   std::max(range.firstWavelength, BasisFirstWavelength), "s.dta");
+    std::vector<int> proteins(33);
+    std::iota(proteins.begin(), proteins.end(), 1);
+    const AlignedData data =
+        AlignWithBasis(basis, ParseSample(ReadTextLines(folder / "b.dta"), range), proteins);
+    const SubsetFitter fitter(data, {}, 2);
+    CombinationWalker walker(33, 31);
+    Eigen::VectorXd sum = Eigen::VectorXd::Zero(33);
+    do {
+        sum += fitter.solve(walker.removed()).coefficients;
+    } while (walker.next());
+    return {data.wavelengths, data.sample, data.spectra * sum / 528.0};
+}
+
+// What follows "text" in the list, as a number.
+double NumberAfter(const std::string& list, const std::string& text) {
+    const auto at = list.find(text);
+    return at == std::string::npos ? -1.0 : LeadingNumber(list.substr(at + text.size(), 12));
+}
+
+// The list up to and with its final banner: the layout every reader of lists knows.
+std::string OwnLines(const std::string& list) {
+    const std::string banner(61, '=');
+    return list.substr(0, list.rfind(banner) + banner.size() + 2);
+}
+
 // Proteins outside the basis, through the driver's files, the program and the main program's own
-// result analysis with its default bounds (10-110 %).
+// result analysis with its default bounds (10-110 %): the class means, and the average of the
+// accepted fits graded after the list's own lines.
 TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
     ProgramFolder folder;
     folder.writeDriverFiles(*ReferenceSpectrum(GetParam().code, 190, 260), AllProteins(2));
@@ -141,6 +187,55 @@ TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
     EXPECT_NEAR(ListPercent(list, "AP sheet = "), 100 * GetParam().sheet, 10) << list;
     EXPECT_EQ(ListPercent(list, "PP sheet = "), 0.0) << list;
     EXPECT_NE(list.find("Number of points : 528"), std::string::npos) << list;
+
+    // The grade and the spectrum printed against the average fitted in memory.
+    const AverageFit fit = FitInMemory(folder.path());
+    const double nrmsd =
+        std::sqrt((fit.measured - fit.calculated).squaredNorm() / fit.measured.squaredNorm());
+    EXPECT_NEAR(NumberAfter(list, " Fit quality: NRMSD "), nrmsd, 6e-4) << list;
+    const auto table = list.find("   nm   measured calculated\r\n");
+    ASSERT_NE(table, std::string::npos) << list;
+    const std::vector<std::string> rows = Lines(list.substr(list.find('\n', table) + 1));
+    ASSERT_EQ(rows.size(), fit.wavelengths.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto at = static_cast<Eigen::Index>(i);
+        EXPECT_EQ(LeadingNumber(FieldOf(rows[i], 1, 5)), fit.wavelengths[i]) << rows[i];
+        EXPECT_NEAR(LeadingNumber(FieldOf(rows[i], 6, 11)), fit.measured(at), 6e-4) << rows[i];
+        EXPECT_NEAR(LeadingNumber(FieldOf(rows[i], 17, 11)), fit.calculated(at), 6e-4) << rows[i];
+    }
+    const analysis::MethodResult row = analysis::ReadVarselecResult(request.list);
+    ASSERT_TRUE(row.nrmsd);
+    EXPECT_NEAR(*row.nrmsd, nrmsd, 6e-4);
+    EXPECT_EQ(row.wavelengths.size(), fit.wavelengths.size());
+
+    // A lower bound of 0 accepts the same solutions: nothing after them reads as one.
+    request.contentMin = 0;
+    request.list = folder.path() / "FROM0.LST";
+    EXPECT_EQ(analysis::WriteVarselecList(request), 528);
+    EXPECT_EQ(NumberAfter(folder.read("FROM0.LST"), " Fit quality: NRMSD "),
+              NumberAfter(list, " Fit quality: NRMSD "));
+
+    // Solutions as another Varselec writes them, without the coefficients, and one cut in a
+    // line: the list's own lines are the same byte for byte, and no fit follows them.
+    std::string plain;
+    bool solutions = false;
+    for (const std::string& line : Lines(run.report)) {
+        solutions = solutions || StartsLikeFirstSolution(line);
+        plain += (solutions ? line.substr(0, line.find_last_not_of(' ', CoefficientColumn - 2) + 1)
+                            : line) +
+                 "\r\n";
+    }
+    request.contentMin = 10;
+    for (const std::string& other :
+         {plain, run.report.substr(0, run.report.size() - 20) + "\r\n"}) {
+        folder.write("SAMPLE.OUT", other);
+        request.list = folder.path() / "OTHER.LST";
+        EXPECT_EQ(analysis::WriteVarselecList(request), 528);
+        const std::string otherList = folder.read("OTHER.LST");
+        EXPECT_EQ(OwnLines(otherList), OwnLines(list));
+        EXPECT_EQ(otherList.find("Fit quality"), std::string::npos);
+        EXPECT_FALSE(analysis::ReadVarselecResult(request.list).nrmsd);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Proteins, VarselecProgramEstimate,
