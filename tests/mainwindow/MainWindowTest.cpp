@@ -384,11 +384,16 @@ TEST_F(MainWindowTest, FitsFollowTheAnalysesOfTheCurrentSpectrumAndExportAsSvg) 
 TEST_F(MainWindowTest, AnalyzeOfTheVarselecSolutionsWritesAndShowsTheList) {
     testing_support::FakeAnalysisDialogs analysisDialogs;
     window.useAnalysisDialogs(analysisDialogs);
-    folder.write("s.ori", testing_support::BasisFile());
-    std::string solutions = " Varselec, combination: test\r\n";
+    folder.write("s.ori", testing_support::BasisFile());  // every spectrum -1.5 to 240 nm
+    // Each solution's coefficients after column 162 rebuild -1.5 at every wavelength.
+    std::string solutions =
+        " Varselec, combination: test\r\n"
+        " Spectrum fitted (delta epsilon per residue), 240 to 238 nm: -1.5 -1.5 -1.2\r\n";
     for (int n = 1; n <= 3; ++n) {
-        solutions +=
-            testing_support::SolutionLine(n, {0.3, 0.2, 0.0, 0.1, 0.4}, 1.0, {1, 2, 3}) + "\r\n";
+        std::string line =
+            testing_support::SolutionLine(n, {0.3, 0.2, 0.0, 0.1, 0.4}, 1.0, {1, 2, 3});
+        line.resize(162, ' ');
+        solutions += line + " 0.50000 0.30000 0.20000\r\n";
     }
     folder.write("solutions.txt", solutions);
     WriteScript(folder.path() / "varslc1.exe", "cp solutions.txt COMB2.OP");
@@ -407,6 +412,18 @@ TEST_F(MainWindowTest, AnalyzeOfTheVarselecSolutionsWritesAndShowsTheList) {
               std::string::npos);
     resultWindows.CloseResultWindow(results::ResultWindowKind::AnalysisResults);
     resultWindows.CloseResultWindow(results::ResultWindowKind::VarselecList);
+
+    // The Fits window takes Varselec's average fit from the list, in place of the solutions:
+    // sqrt(0.3^2 / (1.5^2 + 1.5^2 + 1.2^2)) = 0.123.
+    window.action("mnufitsshow")->trigger();
+    ASSERT_TRUE(window.fitsWindow());
+    const auto& fits = window.fitsWindow()->results();
+    ASSERT_EQ(fits.size(), 1u);
+    EXPECT_EQ(fits[0].method, "Varselec");
+    ASSERT_TRUE(fits[0].nrmsd);
+    EXPECT_NEAR(*fits[0].nrmsd, 0.123, 1e-9);
+    EXPECT_EQ(fits[0].quality, "poor");
+    EXPECT_EQ(fits[0].calculated, (std::vector<double>{-4950, -4950, -4950}));
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoKeepsEverything) {
