@@ -214,6 +214,12 @@ TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
     EXPECT_EQ(analysis::WriteVarselecList(request), 528);
     EXPECT_EQ(NumberAfter(folder.read("FROM0.LST"), " Fit quality: NRMSD "),
               NumberAfter(list, " Fit quality: NRMSD "));
+    // Bounds that accept no solution: no average to grade.
+    request.contentMin = 200;
+    request.contentMax = 300;
+    request.list = folder.path() / "NONE.LST";
+    EXPECT_EQ(analysis::WriteVarselecList(request), 0);
+    EXPECT_EQ(folder.read("NONE.LST").find("Fit quality"), std::string::npos);
 
     // Solutions as another Varselec writes them, without the coefficients, and one cut in a
     // line: the list's own lines are the same byte for byte, and no fit follows them.
@@ -226,6 +232,7 @@ TEST_P(VarselecProgramEstimate, ListFileAverageIsCloseToTheCrystalStructure) {
                  "\r\n";
     }
     request.contentMin = 10;
+    request.contentMax = 110;
     for (const std::string& other :
          {plain, run.report.substr(0, run.report.size() - 20) + "\r\n"}) {
         folder.write("SAMPLE.OUT", other);
