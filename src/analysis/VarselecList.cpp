@@ -1,14 +1,10 @@
 #include "analysis/VarselecList.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <optional>
-#include <sstream>
-#include <string_view>
 
+#include "analysis/VarselecAverageFit.h"
 #include "drivers/VarselecInput.h"
-#include "estimation/FitQuality.h"
 #include "store/BasicError.h"
 #include "store/Int16.h"
 #include "store/NumberText.h"
@@ -22,15 +18,7 @@ constexpr int ProteinCount = drivers::VarselecProteinCount;
 constexpr int ClassCount = 5;
 constexpr int NameWidth = 37;
 constexpr const char* FirstSolutionStart = "       1  ";
-
-// What the Varselec program writes for the average fit: the spectrum it fitted, in a header line
-// ("... 240 to 178 nm: -0.1234 ..."), and each solution's fit coefficients after column 162,
-// beyond the protein numbers, in the order of those numbers. The basis s.ori gives the proteins'
-// spectra, one line per nanometre from 178 nm.
-constexpr const char* FittedSpectrumLead = " Spectrum fitted (delta epsilon per residue), ";
 constexpr const char* InputCheckLead = " Input check: ";
-constexpr std::size_t CoefficientStart = 162;
-constexpr int BasisFirstWavelength = 178;
 
 // Plain digits padded on the left to width characters (a longer number is written whole).
 std::string PadLeft(long value, std::size_t width) {
@@ -40,28 +28,6 @@ std::string PadLeft(long value, std::size_t width) {
 
 std::string PadRight(const std::string& text, std::size_t width) {
     return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
-}
-
-// The blank-separated numbers of a text; none when a field is no finite number.
-std::optional<std::vector<double>> Numbers(std::string_view text) {
-    std::vector<double> values;
-    const char* at = text.data();
-    const char* const end = text.data() + text.size();
-    while (true) {
-        while (at < end && *at == ' ') {
-            ++at;
-        }
-        if (at == end) {
-            return values;
-        }
-        double value = 0;
-        const auto [next, error] = std::from_chars(at, end, value);
-        if (error != std::errc() || !std::isfinite(value) || (next < end && *next != ' ')) {
-            return std::nullopt;
-        }
-        values.push_back(value);
-        at = next;
-    }
 }
 
 // The proteins' name lines and their spectra (NaN where s.ori has no value).
@@ -78,7 +44,7 @@ Basis ReadBasis(const std::filesystem::path& basis) {
         read.names[index] = file.readLine();
         for (int line = 0; line < drivers::VarselecBasisLines; ++line) {
             // "no data" beyond 240 nm, or a value that is no number: no fit there.
-            const auto value = Numbers(file.readLine());
+            const auto value = BlankSeparatedNumbers(file.readLine());
             read.spectra[index].push_back(value && value->size() == 1
                                               ? value->front()
                                               : std::numeric_limits<double>::quiet_NaN());
@@ -94,87 +60,10 @@ struct Tally {
     std::vector<long> presence = std::vector<long>(ProteinCount + 1, 0);
     double sum[ClassCount + 1] = {};
     double sumSquares[ClassCount + 1] = {};
-    // The header lines the list carries over, and the sums of the accepted fits' coefficients
-    // per protein, valid while every accepted line has its coefficients.
+    // The program's input check, which the list carries over, and the accepted fits.
     std::string inputCheck;
-    std::string fittedSpectrum;
-    std::vector<double> coefficientSum = std::vector<double>(ProteinCount + 1, 0.0);
-    bool coefficientsComplete = true;
+    VarselecAverageFit fit;
 };
-
-bool Blank(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos;
-}
-
-// Adds the line's coefficients to their proteins' sums; false when it has not one for each
-// protein it uses.
-bool AddCoefficients(const std::string& line, Tally& tally) {
-    if (line.size() <= CoefficientStart) {
-        return false;
-    }
-    const auto values = Numbers(std::string_view(line).substr(CoefficientStart));
-    const auto count = values ? static_cast<long>(values->size()) : 0L;
-    if (count == 0 || count > ProteinCount || !Blank(store::Mid(line, 63 + 3 * count, 2))) {
-        return false;
-    }
-    std::vector<std::size_t> proteins;
-    for (long j = 0; j < count; ++j) {
-        const std::string field = store::Mid(line, 63 + 3 * j, 2);
-        const long p =
-            store::ReadsAsNumber(field) ? store::RoundHalfEven(store::NumberOf(field)) : 0;
-        if (p < 1 || p > ProteinCount) {
-            return false;
-        }
-        proteins.push_back(static_cast<std::size_t>(p));
-    }
-    for (std::size_t j = 0; j < proteins.size(); ++j) {
-        tally.coefficientSum[proteins[j]] += (*values)[j];
-    }
-    return true;
-}
-
-// The fit section after the list's own lines: the average of the accepted fits, each the sum of
-// its proteins' spectra weighted by its coefficients, against the spectrum the program fitted.
-// Nothing when a solution, the header or the basis lacks what it takes.
-std::vector<std::string> AverageFitLines(const Basis& basis, const Tally& tally) {
-    if (tally.accepted == 0 || !tally.coefficientsComplete || tally.fittedSpectrum.empty()) {
-        return {};
-    }
-    // "240 to 178 nm: -0.1234 ..."
-    const std::string rest = tally.fittedSpectrum.substr(std::string(FittedSpectrumLead).size());
-    const std::size_t colon = rest.find(':');
-    std::istringstream range(rest.substr(0, colon));
-    int highest = 0;
-    int lowest = 0;
-    std::string to;
-    std::string nm;
-    range >> highest >> to >> lowest >> nm;
-    const auto measured = colon == std::string::npos
-                              ? std::nullopt
-                              : Numbers(std::string_view(rest).substr(colon + 1));
-    if (!range || to != "to" || nm != "nm" || !measured || highest < lowest ||
-        lowest < BasisFirstWavelength ||
-        highest >= BasisFirstWavelength + drivers::VarselecBasisLines ||
-        measured->size() != static_cast<std::size_t>(highest - lowest + 1)) {
-        return {};
-    }
-    const auto n = static_cast<double>(tally.accepted);
-    std::vector<double> calculated;
-    for (std::size_t i = 0; i < measured->size(); ++i) {
-        const auto row = static_cast<std::size_t>(highest - BasisFirstWavelength) - i;
-        double value = 0;
-        for (std::size_t p = 1; p <= ProteinCount; ++p) {
-            if (tally.coefficientSum[p] != 0.0) {
-                value += tally.coefficientSum[p] / n * basis.spectra[p][row];
-            }
-        }
-        if (!std::isfinite(value)) {
-            return {};
-        }
-        calculated.push_back(value);
-    }
-    return estimation::BackCalculatedLines(highest, *measured, calculated);
-}
 
 void Test(const std::string& line, const VarselecListRequest& request, Tally& tally) {
     const double total = 100.0 * store::NumberOf(store::Mid(line, 42, 5));
@@ -182,7 +71,7 @@ void Test(const std::string& line, const VarselecListRequest& request, Tally& ta
         return;
     }
     ++tally.accepted;
-    tally.coefficientsComplete = tally.coefficientsComplete && AddCoefficients(line, tally);
+    tally.fit.accept(line);
     for (int j = 1; j <= ProteinCount; ++j) {
         const long p = store::RoundHalfEven(store::NumberOf(store::Mid(line, 63 + 3 * (j - 1), 2)));
         if (p >= j && p <= ProteinCount) {
@@ -203,9 +92,8 @@ void ReadSolutions(const VarselecListRequest& request, Tally& tally) {
         line = file.readLine();
         if (line.rfind(InputCheckLead, 0) == 0) {
             tally.inputCheck = line;
-        } else if (line.rfind(FittedSpectrumLead, 0) == 0) {
-            tally.fittedSpectrum = line;
         }
+        tally.fit.header(line);
     } while (line.rfind(FirstSolutionStart, 0) != 0 && !file.atEnd());
     Test(line, request, tally);
     do {
@@ -301,7 +189,7 @@ long WriteVarselecList(const VarselecListRequest& request) {
     if (!tally.inputCheck.empty()) {
         list.writeLine(tally.inputCheck);
     }
-    for (const std::string& line : AverageFitLines(basis, tally)) {
+    for (const std::string& line : tally.fit.lines(basis.spectra)) {
         list.writeLine(line);
     }
     return tally.accepted;
