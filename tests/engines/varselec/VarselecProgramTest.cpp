@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <set>
+#include <sstream>
 
 #include "VarselecFixture.h"
 #include "analysis/MethodResultReaders.h"
@@ -13,6 +14,7 @@
 #include "varselec/SolutionAverage.h"
 #include "varselec/SolutionLine.h"
 #include "varselec/SubsetFitter.h"
+#include "varselec/VarselecRun.h"
 
 namespace tavrelion::engines::varselec {
 namespace {
@@ -274,6 +276,23 @@ TEST(VarselecProgram, DeselectedProteinsAreNeverUsedAndOnlyComb2IsWritten) {
     }
     before.insert("COMB2.OP");
     EXPECT_EQ(after, before);
+}
+
+// Myoglobin at half its intensity, as with a wrong concentration: the header says so in the words
+// every program uses, before the first solution line, from where the list carries it over.
+TEST(VarselecProgram, HeaderStatesTheInputCheck) {
+    ProgramFolder folder;
+    auto spectrum = ReferenceSpectrum("MBH", 178, 260);
+    for (int i = 1; i <= spectrum->PointCount; ++i) {
+        spectrum->SpectrumValue(i) *= 0.5;
+    }
+    folder.writeDriverFiles(*spectrum, AllProteins(2));
+    std::ostringstream messages;
+    ASSERT_EQ(RunVarselec(folder.path(), messages, {}, {"SP175", &test_support::Sp175()}), RunDone);
+    const std::string report = folder.read("COMB2.OP");
+    const auto check = report.find("\r\n Input check: the intensity is far outside");
+    ASSERT_NE(check, std::string::npos) << report.substr(0, 3000);
+    EXPECT_LT(check, report.find("\r\n       1  "));
 }
 
 TEST(VarselecProgram, SpectrumWithoutTheHelixBandGetsAReportWithoutNumbers) {
