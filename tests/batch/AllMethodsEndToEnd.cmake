@@ -45,10 +45,14 @@ foreach(method Fasman Chen Bolotina Chang Yang SELCON2 SELCON3 K2D CONTIN Varsel
         message(FATAL_ERROR "the table lacks ${method}:\n${table}")
     endif()
 endforeach()
+# The consensus is calibrated with either reference set, so it gives fractions.
+if(NOT table MATCHES ",Consensus,[0-9.]+,[0-9.]+,")
+    message(FATAL_ERROR "the consensus gives no fractions:\n${table}")
+endif()
 if(REFERENCE)
     string(TOUPPER "${REFERENCE}" set)
-    # The table names the set; the consensus, calibrated on SP175 only, is not given.
-    foreach(expected ",${set}," "Consensus,,,,,,,not available")
+    # The table names the set, and the consensus is the one calibrated with it.
+    foreach(expected ",${set},")
         string(FIND "${table}" "${expected}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "the table lacks \"${expected}\":\n${table}")
