@@ -15,13 +15,13 @@
 #include <fstream>
 #include <iostream>
 #include <numeric>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ConsensusFit.h"
 #include "LeaveOneOutTable.h"
 #include "MethodLeaveOneOut.h"
+#include "varselec/ScratchFolder.h"
 
 namespace tavrelion::tools {
 namespace {
@@ -60,25 +60,6 @@ std::string Fixed(double value, int decimals) {
                                       std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }
-
-class WorkFolder {
-  public:
-    WorkFolder()
-        : path_(std::filesystem::temp_directory_path() /
-                ("consensus-calibration-" + std::to_string(std::random_device()()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 struct Calibration {
     std::string referenceSet;
@@ -247,7 +228,7 @@ int Run(const std::vector<std::string>& args) {
         const std::filesystem::path data = args[0];
         header = args[2];
         for (std::size_t s = 0; s < SetCount; ++s) {
-            const WorkFolder work;
+            const engines::varselec::ScratchFolder work("consensus-calibration");
             LeaveOneOutSources sources{engines::LoadReferenceSet(data / Sets[s].references),
                                        data / Sets[s].varselecBasis,
                                        args[1],
