@@ -46,6 +46,7 @@ bench: build
 	build/$(PRESET)/bench/bench_load
 	build/$(PRESET)/bench/bench_load_columns
 	build/$(PRESET)/bench/bench_fit
+	build/$(PRESET)/bench/bench_table
 	build/$(PRESET)/bench/bench_plot
 	build/$(PRESET)/bench/bench_startup
 	build/$(PRESET)/bench/engines/selcon3/bench_selcon

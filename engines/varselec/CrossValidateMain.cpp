@@ -9,10 +9,10 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <random>
 #include <string>
 
 #include "varselec/LeaveOneOut.h"
+#include "varselec/ScratchFolder.h"
 
 namespace {
 
@@ -55,25 +55,6 @@ Options ParseOptions(int argc, char** argv) {
 }
 
 // A working folder of its own, removed at the end whatever happens.
-class WorkFolder {
-  public:
-    WorkFolder()
-        : path_(std::filesystem::temp_directory_path() /
-                ("varselec-crossvalidation-" + std::to_string(std::random_device()()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 void PrintTable(const varselec::CrossValidation& result, const Options& options) {
     const auto& s = options.settings;
     std::printf(
@@ -97,7 +78,7 @@ int main(int argc, char** argv) {
     try {
         const Options options = ParseOptions(argc, argv);
         const auto set = tavrelion::engines::LoadReferenceSet(options.reference);
-        const WorkFolder work;
+        const varselec::ScratchFolder work("varselec-crossvalidation");
         const auto result =
             varselec::LeaveOneOut(set, options.basis, work.path(), options.settings);
         if (options.list) {

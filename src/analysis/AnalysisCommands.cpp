@@ -491,13 +491,8 @@ void AnalysisCommands::collect(const std::string& source,
 // The table of the methods that gave a result, with their consensus, beside the spectrum as
 // base + ".CSV"; a table that cannot be written is told and leaves the summary as it is.
 void AnalysisCommands::writeTable() {
-    ConsensusResult consensus;
-    // Its weights and intervals were measured with the SP175 proteins as every method's reference.
-    if (c_.settings.referenceSet == ReferenceSetChoice::Sp175) {
-        consensus = ConsensusOf(methodResults_, shortestWavelength_);
-    } else {
-        consensus.reason = "the consensus is calibrated with the SP175 reference set only";
-    }
+    const ConsensusResult consensus = ConsensusOf(methodResults_, shortestWavelength_,
+                                                  ReferenceSetName(c_.settings.referenceSet));
     tableRows_ = ResultTableRows(table_, methodResults_, consensus);
     tableText_ = ResultTableText(table_, methodResults_, consensus);
     for (const std::string& problem : tableProblems_) {

@@ -16,10 +16,10 @@ constexpr double LeastPresentWeight = 0.5;
 
 // The calibration of the shortest range the spectrum reaches in full: a spectrum to 180 nm is
 // judged by the 240-190 nm figures, where the methods had less of it to go on.
-std::optional<int> CalibratedRange(int shortestWavelength) {
+std::optional<int> CalibratedRange(int shortestWavelength, const std::string& referenceSet) {
     std::optional<int> chosen;
     for (const ConsensusHalfWidths& range : ConsensusIntervals) {
-        if (range.lowestWavelength >= shortestWavelength &&
+        if (range.referenceSet == referenceSet && range.lowestWavelength >= shortestWavelength &&
             (!chosen || range.lowestWavelength < *chosen)) {
             chosen = range.lowestWavelength;
         }
@@ -48,9 +48,17 @@ std::string Listed(const std::vector<std::string>& names) {
 
 }  // namespace
 
-ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shortestWavelength) {
+ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shortestWavelength,
+                            const std::string& referenceSet) {
     ConsensusResult result;
-    const std::optional<int> range = CalibratedRange(shortestWavelength);
+    const bool calibrated =
+        std::any_of(std::begin(ConsensusIntervals), std::end(ConsensusIntervals),
+                    [&](const ConsensusHalfWidths& h) { return h.referenceSet == referenceSet; });
+    if (!calibrated) {
+        result.reason = "the consensus is not calibrated with the reference set " + referenceSet;
+        return result;
+    }
+    const std::optional<int> range = CalibratedRange(shortestWavelength, referenceSet);
     if (!range) {
         result.reason = "the spectrum stops at " + std::to_string(shortestWavelength) +
                         " nm; the consensus needs it down to 200 nm at least";
@@ -59,7 +67,7 @@ ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shorte
     double sum[4] = {}, present[4] = {}, total[4] = {};
     std::vector<std::string> missing;
     for (const ConsensusWeight& weight : ConsensusWeights) {
-        if (weight.lowestWavelength != *range) {
+        if (weight.referenceSet != referenceSet || weight.lowestWavelength != *range) {
             continue;
         }
         const double w[4] = {weight.helix, weight.sheet, weight.turn, weight.other};
@@ -97,7 +105,7 @@ ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shorte
     result.other = mean(3);
     result.total = result.helix + result.sheet + result.turn + result.other;
     for (const ConsensusHalfWidths& h : ConsensusIntervals) {
-        if (h.lowestWavelength == *range) {
+        if (h.referenceSet == referenceSet && h.lowestWavelength == *range) {
             result.helix68 = Around(result.helix, h.helix68);
             result.sheet68 = Around(result.sheet, h.sheet68);
             result.helix95 = Around(result.helix, h.helix95);

@@ -29,7 +29,9 @@ struct ConsensusResult {
     FractionInterval sheet95;
 };
 
-// `shortestWavelength`: the short end of the analysed range in nm (175 for a full spectrum).
-ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shortestWavelength);
+// `shortestWavelength`: the short end of the analysed range in nm (175 for a full spectrum);
+// `referenceSet`: the set the methods were built on ("SP175", "IDP175"), whose calibration is used.
+ConsensusResult ConsensusOf(const std::vector<MethodResult>& methods, int shortestWavelength,
+                            const std::string& referenceSet);
 
 }  // namespace tavrelion::analysis

@@ -149,16 +149,17 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
     surface.ClearClip();
 }
 
-void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width) {
+void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width,
+                       bool forPaper) {
     for (const OverlayCurve& curve : state.Overlays) {
         surface.CurrentX = width / 3;
-        surface.ForeColor = curve.colour;
+        surface.ForeColor = Ink(curve.colour, forPaper);
         surface.PrintText(curve.label, true);
     }
 }
 
 void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
-                  const PlotState& state, double width, double height) {
+                  const PlotState& state, double width, double height, bool forPaper) {
     surface.SetClip(state.PlotLeft, height / 20, width - width / 30, 19 * height / 20);
     for (const OverlayCurve& curve : state.Overlays) {
         std::vector<SurfacePoint> points;
@@ -167,7 +168,7 @@ void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
                               state.ZeroLineY - state.YScale * curve.values[i]});
         }
         surface.DrawStyle = curve.drawStyle;
-        surface.DrawPolyline(points, curve.colour);
+        surface.DrawPolyline(points, Ink(curve.colour, forPaper));
     }
     surface.DrawStyle = Solid;
     surface.ClearClip();

@@ -53,13 +53,15 @@ void DrawCurves(DrawingSurface& surface, const store::SpectrumStore& store, Plot
                 bool resetMinSlotStep, double width, double height, bool forPaper = false);
 
 // The labels of the overlay curves, one per line from the current text line down at
-// x = width / 3 (below the spectra's labels), each in its curve's colour.
-void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width);
+// x = width / 3 (below the spectra's labels), each in its curve's colour (darkened where it would
+// be too pale on paper).
+void DrawOverlayLegend(DrawingSurface& surface, const PlotState& state, double width,
+                       bool forPaper = false);
 
 // The overlay curves of state, each in its colour and dash pattern, clipped to the frame as the
 // curves are.
 void DrawOverlays(DrawingSurface& surface, const store::SpectrumStore& store,
-                  const PlotState& state, double width, double height);
+                  const PlotState& state, double width, double height, bool forPaper = false);
 
 // The dotted band of one standard deviation around an averaged slot's curve; nothing for a slot
 // without one.

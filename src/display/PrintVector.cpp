@@ -89,13 +89,15 @@ void PrintVector(DrawingSurface& page, store::SpectrumStore& store, PlotState& s
     }
 
     page.CurrentY = h / 15;
-    const ValueRange values =
-        ApplyZoom(store, state, DrawLegendAndGatherRanges(page, store, w, true));
+    const ValueRange shown = DrawLegendAndGatherRanges(page, store, w, true);
+    DrawOverlayLegend(page, state, w, true);
+    const ValueRange values = ApplyZoom(store, state, shown);
     page.ForeColor = Black;
     const double range = SetScales(store, state, values, w, h);
     DrawFrameAndZeroLine(page, state, w, h);
     page.DrawWidth = 2 * state.LineWidth;
     DrawCurves(page, store, state, false, w, h, true);
+    DrawOverlays(page, store, state, w, h, true);
 
     page.DrawWidth = 1;
     DrawWavelengthTicks(page, store, state, h);

@@ -24,19 +24,21 @@ MethodResult Result(const std::string& method, double helix, double sheet, doubl
     return m;
 }
 
-std::vector<const ConsensusWeight*> WeightsOf(int lowest) {
+constexpr const char* Sp175 = "SP175";
+
+std::vector<const ConsensusWeight*> WeightsOf(int lowest, const std::string& set = Sp175) {
     std::vector<const ConsensusWeight*> weights;
     for (const ConsensusWeight& w : ConsensusWeights) {
-        if (w.lowestWavelength == lowest) {
+        if (w.lowestWavelength == lowest && w.referenceSet == set) {
             weights.push_back(&w);
         }
     }
     return weights;
 }
 
-const ConsensusHalfWidths& HalfWidthsOf(int lowest) {
+const ConsensusHalfWidths& HalfWidthsOf(int lowest, const std::string& set = Sp175) {
     for (const ConsensusHalfWidths& h : ConsensusIntervals) {
-        if (h.lowestWavelength == lowest) {
+        if (h.lowestWavelength == lowest && h.referenceSet == set) {
             return h;
         }
     }
@@ -58,7 +60,7 @@ TEST(Consensus, AgreeingMethodsGiveTheirFractionsWithTheRangesHalfWidths) {
             methods.push_back(Result(w->method, 0.40, 0.25, 0.15, 0.20));
             methods.push_back(Result(w->method, 0.9, 0.9, 0.9, 0.9));  // a second run: ignored
         }
-        const ConsensusResult result = ConsensusOf(methods, c.shortest);
+        const ConsensusResult result = ConsensusOf(methods, c.shortest, Sp175);
         ASSERT_TRUE(result.available) << result.reason;
         EXPECT_NEAR(result.helix, 0.40, 1e-12);
         EXPECT_NEAR(result.sheet, 0.25, 1e-12);
@@ -88,7 +90,7 @@ TEST(Consensus, EachMethodCountsByItsWeight) {
             methods.push_back(w == odd ? Result(w->method, 0.6, 0.1, 0.1, 0.2)
                                        : Result(w->method, 0.3, 0.1, 0.1, 0.2));
         }
-        const ConsensusResult result = ConsensusOf(methods, 175);
+        const ConsensusResult result = ConsensusOf(methods, 175, Sp175);
         ASSERT_TRUE(result.available);
         EXPECT_NEAR(result.helix, 0.3 + 0.3 * odd->helix / helixTotal, 1e-12);
     }
@@ -126,20 +128,24 @@ TEST(Consensus, TooFewMethodsOrTooShortASpectrumGiveNoConsensusAndSayWhy) {
         for (int c = 0; c < 4; ++c) {
             enough = enough && present[c] >= 0.5 * total[c];
         }
-        const ConsensusResult result = ConsensusOf(*methods, 175);
+        const ConsensusResult result = ConsensusOf(*methods, 175, Sp175);
         EXPECT_EQ(result.available, enough) << result.reason;
         if (!enough) {
             EXPECT_NE(result.reason.find("gave no result"), std::string::npos) << result.reason;
         }
     }
-    const ConsensusResult none = ConsensusOf({}, 175);
+    const ConsensusResult none = ConsensusOf({}, 175, Sp175);
     EXPECT_FALSE(none.available);
     EXPECT_NE(none.reason.find(weights.front()->method), std::string::npos) << none.reason;
 
-    const ConsensusResult shortSpectrum = ConsensusOf({Result("K2D", 0.3, 0.2, 0, 0.5)}, 205);
+    const ConsensusResult shortSpectrum =
+        ConsensusOf({Result("K2D", 0.3, 0.2, 0, 0.5)}, 205, Sp175);
     EXPECT_FALSE(shortSpectrum.available);
     EXPECT_EQ(shortSpectrum.reason,
               "the spectrum stops at 205 nm; the consensus needs it down to 200 nm at least");
+    const ConsensusResult otherSet = ConsensusOf(withoutHeaviest, 175, "CDPRO43");
+    EXPECT_FALSE(otherSet.available);
+    EXPECT_EQ(otherSet.reason, "the consensus is not calibrated with the reference set CDPRO43");
 }
 
 TEST(Consensus, IntervalsStayWithinZeroAndOne) {
@@ -148,7 +154,7 @@ TEST(Consensus, IntervalsStayWithinZeroAndOne) {
         for (const ConsensusWeight* w : WeightsOf(175)) {
             methods.push_back(Result(w->method, helix, 0.99 - helix, 0.005, 0.005));
         }
-        const ConsensusResult result = ConsensusOf(methods, 175);
+        const ConsensusResult result = ConsensusOf(methods, 175, Sp175);
         ASSERT_TRUE(result.available);
         for (const FractionInterval& i :
              {result.helix68, result.helix95, result.sheet68, result.sheet95}) {
@@ -160,15 +166,18 @@ TEST(Consensus, IntervalsStayWithinZeroAndOne) {
     }
 }
 
-// The methods' own leave-one-out estimates of the 71 SP175 proteins (written by
+// The methods' own leave-one-out estimates of the 71 proteins of each reference set (written by
 // make_consensus_calibration): with weights and half-widths fitted without each protein, the
 // true fraction lies inside its 68 % interval for 68 +- 5 % of the proteins and inside its 95 %
 // interval for 95 +- 4 %; and the shipped consensus, given those estimates, matches the
 // calibration's own RMSD and coverage.
-TEST(Consensus, IntervalsHoldTheTrueFractionAsOftenAsTheySayInLeaveOneOut) {
-    const auto tables = tools::ReadLeaveOneOutTables(std::string(TAVRELION_SOURCE_DIR) +
-                                                     "/tests/analysis/consensus-leave-one-out.txt");
-    ASSERT_EQ(tables.size(), std::size(ConsensusIntervals));
+class ConsensusLeaveOneOut : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(ConsensusLeaveOneOut, IntervalsHoldTheTrueFractionAsOftenAsTheySay) {
+    const auto [set, file] = GetParam();
+    const auto tables =
+        tools::ReadLeaveOneOutTables(std::string(TAVRELION_SOURCE_DIR) + "/tests/analysis/" + file);
+    ASSERT_EQ(tables.size(), 3u);
     for (const tools::LeaveOneOutTable& table : tables) {
         SCOPED_TRACE(table.lowestWavelength);
         ASSERT_EQ(table.proteinCount(), 71);
@@ -178,7 +187,7 @@ TEST(Consensus, IntervalsHoldTheTrueFractionAsOftenAsTheySayInLeaveOneOut) {
             EXPECT_NEAR(nested.coverage(c, 1), 0.95, 0.04);
         }
         // The shipped consensus on the same estimates.
-        const ConsensusHalfWidths& h = HalfWidthsOf(table.lowestWavelength);
+        const ConsensusHalfWidths& h = HalfWidthsOf(table.lowestWavelength, set);
         int inside68[2] = {}, inside95[2] = {}, available = 0;
         for (int p = 0; p < table.proteinCount(); ++p) {
             std::vector<MethodResult> methods;
@@ -188,7 +197,7 @@ TEST(Consensus, IntervalsHoldTheTrueFractionAsOftenAsTheySayInLeaveOneOut) {
                 methods.push_back(Result(table.methods[static_cast<std::size_t>(m)], e(0, p),
                                          e(1, p), e(2, p), e(3, p)));
             }
-            const ConsensusResult r = ConsensusOf(methods, table.lowestWavelength);
+            const ConsensusResult r = ConsensusOf(methods, table.lowestWavelength, set);
             if (!r.available) {
                 continue;
             }
@@ -209,6 +218,12 @@ TEST(Consensus, IntervalsHoldTheTrueFractionAsOftenAsTheySayInLeaveOneOut) {
         EXPECT_GT(h.helix95, h.helix68);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachReferenceSet, ConsensusLeaveOneOut,
+                         testing::Values(std::make_pair("SP175", "consensus-leave-one-out.txt"),
+                                         std::make_pair("IDP175",
+                                                        "consensus-leave-one-out-idp175.txt")),
+                         [](const auto& param) { return std::string(param.param.first); });
 
 }  // namespace
 }  // namespace tavrelion::analysis

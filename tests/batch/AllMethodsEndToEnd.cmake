@@ -49,10 +49,14 @@ endforeach()
 if(NOT table MATCHES ",Varselec,[^,\n]*,[^,\n]*,[^,\n]*,[^,\n]*,[^,\n]*,[0-9]+\\.[0-9]+,(good|fair|poor)")
     message(FATAL_ERROR "the table's Varselec row has no NRMSD and grade:\n${table}")
 endif()
+# The consensus is calibrated with either reference set, so it gives fractions.
+if(NOT table MATCHES ",Consensus,[0-9.]+,[0-9.]+,")
+    message(FATAL_ERROR "the consensus gives no fractions:\n${table}")
+endif()
 if(REFERENCE)
     string(TOUPPER "${REFERENCE}" set)
-    # The table names the set; the consensus, calibrated on SP175 only, is not given.
-    foreach(expected ",${set}," "Consensus,,,,,,,not available")
+    # The table names the set, and the consensus is the one calibrated with it.
+    foreach(expected ",${set},")
         string(FIND "${table}" "${expected}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "the table lacks \"${expected}\":\n${table}")

@@ -169,6 +169,33 @@ TEST_F(PrintVectorTest, YellowCurvesArePrintedDarkEnoughForWhitePaper) {
     }
 }
 
+// Fits shown over the plot are printed too: dashed, readable on paper, named in the legend, and
+// at the values the page's scale gives them.
+TEST_F(PrintVectorTest, FitsShownOverThePlotArePrintedWithTheirLegend) {
+    state.Overlays = {{"SELCON3 fit", {240, 200, 190}, {-5000, -3000, -1000}, 0x0000FFFF, Dashed}};
+    print(2);
+    const Colour ink = ReadableOnWhite(0x0000FFFF);
+    EXPECT_GE(ContrastRatio(ink, White), 3.0);
+    std::vector<Operation> dashed;
+    for (const auto& line : page.lines()) {
+        if (line.drawStyle == Dashed) {
+            dashed.push_back(line);
+        }
+    }
+    ASSERT_EQ(dashed.size(), 2u);
+    for (const auto& line : dashed) {
+        EXPECT_EQ(line.colour, ink);
+    }
+    EXPECT_NEAR(dashed[1].x1, XOfWavelength(*store, state, 200), 1e-6);
+    EXPECT_NEAR(dashed[1].y1, state.ZeroLineY + state.YScale * 3000, 1e-6);
+    EXPECT_NEAR(dashed[1].x2, XOfWavelength(*store, state, 190), 1e-6);
+    EXPECT_NEAR(dashed[1].y2, state.ZeroLineY + state.YScale * 1000, 1e-6);
+    const auto labels = page.texts();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const Operation& text) {
+        return text.text == "SELCON3 fit" && text.colour == ink;
+    }));
+}
+
 TEST_F(PrintVectorTest, CurvesAtTwiceTheLineWidthEverythingElseThin) {
     state.LineWidth = 4;
     print(1);

@@ -1,26 +1,27 @@
 // Chooses the methods and weights of the consensus from every method's leave-one-out estimates
-// of the SP175 proteins, calibrates its intervals, and prints how well it does on proteins left
-// out of everything fitted.
+// of the reference proteins, for each reference set the methods can be built on, calibrates its
+// intervals, and prints how well it does on proteins left out of everything fitted.
 //
-//   make_consensus_calibration SP175.REF s.ori REFDATA_FOLDER CONSENSUS_HEADER LOO_TABLE
-//   make_consensus_calibration --from-table LOO_TABLE CONSENSUS_HEADER
+//   make_consensus_calibration DATA_FOLDER REFDATA_FOLDER CONSENSUS_HEADER SP175_TABLE IDP175_TABLE
+//   make_consensus_calibration --from-table SP175_TABLE IDP175_TABLE CONSENSUS_HEADER
 //
-// The first form runs every method's leave-one-out (about a minute) and writes the estimates to
-// LOO_TABLE; the second fits from such a table. REFDATA_FOLDER holds SP175/ and IDP175/, from
-// which the basis sets of the least-squares fit are derived again without each protein.
+// The first form runs every method's leave-one-out with each set (about a minute) and writes the
+// estimates to the tables; the second fits from such tables. DATA_FOLDER is the program's data
+// folder (SP175.REF, s.ori, IDP175.REF, idp175/s.ori); REFDATA_FOLDER holds SP175/ and IDP175/,
+// from which the basis sets of the least-squares fit are derived again without each protein.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <numeric>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ConsensusFit.h"
 #include "LeaveOneOutTable.h"
 #include "MethodLeaveOneOut.h"
+#include "varselec/ScratchFolder.h"
 
 namespace tavrelion::tools {
 namespace {
@@ -28,16 +29,27 @@ namespace {
 constexpr int LowestWavelengths[] = {175, 190, 200};
 const char* const ClassNames[] = {"helix", "sheet", "turn", "other"};
 
-const std::vector<std::string> Notice = {
-    "Every method's leave-one-out estimates of the SP175 reference proteins (each protein left",
-    "out of the method's references), from which the consensus is fitted. Written by",
-    "tools/consensus_calibration (make_consensus_calibration); do not edit by hand.",
-    "Reference data: SP175, Lees JG, Miles AJ, Wien F, Wallace BA (2006) Bioinformatics",
-    // One line of the notice, too long for one literal.
-    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
-    "22:1955-1962; IDP175, Miles, Drew & Wallace (2023) Commun Biol, "
-    "doi:10.1038/s42003-023-05178-2.",
-    "MIT licence, Copyright (c) 2022 PCDDB: see data/LICENSE-REFDATA."};
+// The reference sets, each with its reference file and Varselec basis in the data folder.
+struct SetFiles {
+    const char* name;
+    const char* references;
+    const char* varselecBasis;
+};
+constexpr SetFiles Sets[] = {{"SP175", "SP175.REF", "s.ori"},
+                             {"IDP175", "IDP175.REF", "idp175/s.ori"}};
+
+std::vector<std::string> Notice(const std::string& set) {
+    return {"Every method's leave-one-out estimates of the " + set +
+                " reference proteins (each protein left",
+            "out of the method's references), from which the consensus is fitted. Written by",
+            "tools/consensus_calibration (make_consensus_calibration); do not edit by hand.",
+            "Reference data: SP175, Lees JG, Miles AJ, Wien F, Wallace BA (2006) Bioinformatics",
+            // One line of the notice, too long for one literal.
+            // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
+            "22:1955-1962; IDP175, Miles, Drew & Wallace (2023) Commun Biol, "
+            "doi:10.1038/s42003-023-05178-2.",
+            "MIT licence, Copyright (c) 2022 PCDDB: see data/LICENSE-REFDATA."};
+}
 
 std::string Fixed(double value, int decimals) {
     if (!std::isfinite(value)) {
@@ -49,26 +61,8 @@ std::string Fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-class WorkFolder {
-  public:
-    WorkFolder()
-        : path_(std::filesystem::temp_directory_path() /
-                ("consensus-calibration-" + std::to_string(std::random_device()()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 struct Calibration {
+    std::string referenceSet;
     int lowestWavelength = 0;
     std::vector<std::string> methods;
     Eigen::MatrixXd weights;     // ClassCount x methods, rounded as written
@@ -79,8 +73,9 @@ struct Calibration {
     Eigen::Vector2d inSampleRmsd;
 };
 
-Calibration Calibrate(const LeaveOneOutTable& table) {
+Calibration Calibrate(const std::string& referenceSet, const LeaveOneOutTable& table) {
     Calibration calibration;
+    calibration.referenceSet = referenceSet;
     calibration.lowestWavelength = table.lowestWavelength;
     std::vector<int> all(static_cast<std::size_t>(table.proteinCount()));
     std::iota(all.begin(), all.end(), 0);
@@ -118,14 +113,16 @@ void WriteHeader(const std::vector<Calibration>& calibrations, const std::filesy
     std::ofstream out(file, std::ios::binary);
     out << "// The consensus's methods, weights and interval half-widths for each analysed range.\n"
            "// Written by tools/consensus_calibration (make_consensus_calibration) from every\n"
-           "// method's leave-one-out estimates of the SP175 reference proteins; do not edit by\n"
-           "// hand. Reference data: SP175, Lees JG, Miles AJ, Wien F, Wallace BA (2006)\n"
+           "// method's leave-one-out estimates of the reference proteins of each set; do not "
+           "edit\n"
+           "// by hand. Reference data: SP175, Lees JG, Miles AJ, Wien F, Wallace BA (2006)\n"
            "// Bioinformatics 22:1955-1962; IDP175, Miles, Drew & Wallace (2023) Commun Biol,\n"
            "// doi:10.1038/s42003-023-05178-2. MIT licence, Copyright (c) 2022 PCDDB: see\n"
            "// data/LICENSE-REFDATA.\n"
            "#pragma once\n\n"
            "namespace tavrelion::analysis {\n\n"
            "struct ConsensusWeight {\n"
+           "    const char* referenceSet;  // the set every method was built on\n"
            "    int lowestWavelength;  // of the calibrated range, from 240 nm down\n"
            "    const char* method;\n"
            "    double helix;\n"
@@ -135,6 +132,7 @@ void WriteHeader(const std::vector<Calibration>& calibrations, const std::filesy
            "};\n\n"
            "// Half-widths of the 68 % and 95 % intervals.\n"
            "struct ConsensusHalfWidths {\n"
+           "    const char* referenceSet;\n"
            "    int lowestWavelength;\n"
            "    double helix68;\n"
            "    double sheet68;\n"
@@ -145,8 +143,8 @@ void WriteHeader(const std::vector<Calibration>& calibrations, const std::filesy
            "inline constexpr ConsensusWeight ConsensusWeights[] = {\n";
     for (const Calibration& calibration : calibrations) {
         for (std::size_t m = 0; m < calibration.methods.size(); ++m) {
-            out << "    {" << calibration.lowestWavelength << ", \"" << calibration.methods[m]
-                << "\"";
+            out << "    {\"" << calibration.referenceSet << "\", " << calibration.lowestWavelength
+                << ", \"" << calibration.methods[m] << "\"";
             for (int c = 0; c < LeaveOneOutTable::ClassCount; ++c) {
                 out << ", " << Fixed(calibration.weights(c, static_cast<Eigen::Index>(m)), 3);
             }
@@ -156,15 +154,16 @@ void WriteHeader(const std::vector<Calibration>& calibrations, const std::filesy
     out << "};\n\ninline constexpr ConsensusHalfWidths ConsensusIntervals[] = {\n";
     for (const Calibration& calibration : calibrations) {
         const Eigen::Matrix2d& h = calibration.halfWidths;
-        out << "    {" << calibration.lowestWavelength << ", " << Fixed(h(0, 0), 3) << ", "
-            << Fixed(h(1, 0), 3) << ", " << Fixed(h(0, 1), 3) << ", " << Fixed(h(1, 1), 3)
-            << "},\n";
+        out << "    {\"" << calibration.referenceSet << "\", " << calibration.lowestWavelength
+            << ", " << Fixed(h(0, 0), 3) << ", " << Fixed(h(1, 0), 3) << ", " << Fixed(h(0, 1), 3)
+            << ", " << Fixed(h(1, 1), 3) << "},\n";
     }
     out << "};\n// clang-format on\n\n}  // namespace tavrelion::analysis\n";
 }
 
 void PrintFigures(const LeaveOneOutTable& table, const Calibration& calibration) {
-    std::cout << "\n### 240-" << table.lowestWavelength << " nm\n\n"
+    std::cout << "\n### " << calibration.referenceSet << ", 240-" << table.lowestWavelength
+              << " nm\n\n"
               << "| Method | Helix | Sheet | Turn | Other | Proteins without estimate | Weights "
                  "(helix / sheet / turn / other) |\n|---|---|---|---|---|---|---|\n";
     for (int m = 0; m < table.methodCount(); ++m) {
@@ -217,30 +216,42 @@ void PrintFigures(const LeaveOneOutTable& table, const Calibration& calibration)
 }
 
 int Run(const std::vector<std::string>& args) {
-    std::vector<LeaveOneOutTable> tables;
+    constexpr std::size_t SetCount = std::size(Sets);
+    std::vector<std::vector<LeaveOneOutTable>> tables(SetCount);
     std::filesystem::path header;
-    if (args.size() == 3 && args[0] == "--from-table") {
-        tables = ReadLeaveOneOutTables(args[1]);
-        header = args[2];
-    } else if (args.size() == 5) {
-        const WorkFolder work;
-        LeaveOneOutSources sources{engines::LoadReferenceSet(args[0]), args[1], args[2],
-                                   work.path()};
-        for (const int lowest : LowestWavelengths) {
-            tables.push_back(CollectLeaveOneOut(sources, lowest));
+    if (args.size() == SetCount + 2 && args[0] == "--from-table") {
+        for (std::size_t s = 0; s < SetCount; ++s) {
+            tables[s] = ReadLeaveOneOutTables(args[1 + s]);
         }
-        WriteLeaveOneOutTables(tables, Notice, args[4]);
-        header = args[3];
+        header = args.back();
+    } else if (args.size() == SetCount + 3) {
+        const std::filesystem::path data = args[0];
+        header = args[2];
+        for (std::size_t s = 0; s < SetCount; ++s) {
+            const engines::varselec::ScratchFolder work("consensus-calibration");
+            LeaveOneOutSources sources{engines::LoadReferenceSet(data / Sets[s].references),
+                                       data / Sets[s].varselecBasis,
+                                       args[1],
+                                       work.path(),
+                                       {}};
+            for (const int lowest : LowestWavelengths) {
+                tables[s].push_back(CollectLeaveOneOut(sources, lowest));
+            }
+            WriteLeaveOneOutTables(tables[s], Notice(Sets[s].name), args[3 + s]);
+        }
     } else {
-        std::cerr << "usage: make_consensus_calibration SP175.REF s.ori REFDATA_FOLDER "
-                     "CONSENSUS_HEADER LOO_TABLE\n"
-                     "       make_consensus_calibration --from-table LOO_TABLE CONSENSUS_HEADER\n";
+        std::cerr << "usage: make_consensus_calibration DATA_FOLDER REFDATA_FOLDER "
+                     "CONSENSUS_HEADER SP175_TABLE IDP175_TABLE\n"
+                     "       make_consensus_calibration --from-table SP175_TABLE IDP175_TABLE "
+                     "CONSENSUS_HEADER\n";
         return 2;
     }
     std::vector<Calibration> calibrations;
-    for (const LeaveOneOutTable& table : tables) {
-        calibrations.push_back(Calibrate(table));
-        PrintFigures(table, calibrations.back());
+    for (std::size_t s = 0; s < SetCount; ++s) {
+        for (const LeaveOneOutTable& table : tables[s]) {
+            calibrations.push_back(Calibrate(Sets[s].name, table));
+            PrintFigures(table, calibrations.back());
+        }
     }
     WriteHeader(calibrations, header);
     return 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "contin/CrossValidation.h"
 #include "k2d_training/CrossValidation.h"
@@ -76,12 +78,29 @@ Eigen::MatrixXd Varselec(const LeaveOneOutSources& sources, int lowest) {
 }
 
 // K2D reads 200-240 nm only, so one map per left-out protein serves every range.
-Eigen::MatrixXd K2d(const ReferenceSet& set) {
-    static const Eigen::MatrixXd labels =
-        engines::k2d::CrossValidate(set, engines::k2d::MapTrainingSettings{}).estimates;
+Eigen::MatrixXd K2d(LeaveOneOutSources& sources) {
+    const ReferenceSet& set = sources.references;
+    if (!sources.k2dEstimates) {
+        sources.k2dEstimates =
+            engines::k2d::CrossValidate(set, engines::k2d::MapTrainingSettings{}).estimates;
+    }
     Eigen::MatrixXd estimates = Missing(set.proteinCount());
-    estimates.topRows(2) = labels.topRows(2);
+    estimates.topRows(2) = sources.k2dEstimates->topRows(2);
     return estimates;
+}
+
+// The published data that hold the protein's spectrum: SP175, or IDP175 for its five
+// disordered proteins.
+std::optional<std::pair<const ReferenceData*, Eigen::Index>> Measured(const std::string& code,
+                                                                      const ReferenceData& sp175,
+                                                                      const ReferenceData& idp175) {
+    for (const ReferenceData* data : {&sp175, &idp175}) {
+        const auto row = std::find(data->proteins.begin(), data->proteins.end(), code);
+        if (row != data->proteins.end()) {
+            return std::make_pair(data, row - data->proteins.begin());
+        }
+    }
+    return std::nullopt;
 }
 
 Eigen::MatrixXd LeastSquares(const LeaveOneOutSources& sources, const BlockDesign& design,
@@ -91,14 +110,14 @@ Eigen::MatrixXd LeastSquares(const LeaveOneOutSources& sources, const BlockDesig
     const ReferenceData& data = design.disorderedProteinsIncluded ? idp175 : sp175;
     for (int p = 0; p < set.proteinCount(); ++p) {
         const std::string& code = set.codes[static_cast<std::size_t>(p)];
-        const auto row = std::find(sp175.proteins.begin(), sp175.proteins.end(), code);
-        if (row == sp175.proteins.end() || lowest > design.lowestWavelength) {
+        const auto measured = Measured(code, sp175, idp175);
+        if (!measured || lowest > design.lowestWavelength) {
             continue;
         }
         auto sets = std::make_unique<estimation::ReferenceSets>();
         FillReferenceSet(DeriveBasis(data, design, code), (*sets)(design.setNumber),
                          data.highestWavelength);
-        const auto fit = FitProtein(sp175, row - sp175.proteins.begin(), lowest, *sets);
+        const auto fit = FitProtein(*measured->first, measured->second, lowest, *sets);
         const int n = design.setNumber;
         estimates(0, p) = fit.FitHelix(n).value_or(NAN);
         estimates(1, p) = fit.FitSheet(n).value_or(NAN);
@@ -112,7 +131,7 @@ Eigen::MatrixXd LeastSquares(const LeaveOneOutSources& sources, const BlockDesig
 
 }  // namespace
 
-LeaveOneOutTable CollectLeaveOneOut(const LeaveOneOutSources& sources, int lowest) {
+LeaveOneOutTable CollectLeaveOneOut(LeaveOneOutSources& sources, int lowest) {
     const ReferenceSet& set = sources.references;
     LeaveOneOutTable table;
     table.lowestWavelength = lowest;
@@ -133,7 +152,7 @@ LeaveOneOutTable CollectLeaveOneOut(const LeaveOneOutSources& sources, int lowes
     selcon2.totalTolerance = 0.10;
     add("SELCON2", Selcon(set, lowest, engines::selcon::Selcon2Options(selcon2)));
     add("SELCON3", Selcon(set, lowest, engines::selcon::DefaultOptions()));
-    add("K2D", K2d(set));
+    add("K2D", K2d(sources));
     add("CONTIN", Contin(set, lowest));
     add("Varselec", Varselec(sources, lowest));
     // Fitted from the four decimals the table file keeps, so that a fit from the file agrees.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "LeaveOneOutTable.h"
 #include "common/ReferenceSet.h"
@@ -8,10 +9,12 @@
 namespace tavrelion::tools {
 
 struct LeaveOneOutSources {
-    engines::ReferenceSet references;     // SP175.REF
-    std::filesystem::path varselecBasis;  // s.ori
+    engines::ReferenceSet references;     // SP175.REF or IDP175.REF
+    std::filesystem::path varselecBasis;  // the set's s.ori
     std::filesystem::path refdata;        // holds SP175/ and IDP175/ (the basis sets of DATA.CD)
     std::filesystem::path workFolder;     // for Varselec's exchange files
+    // K2D reads 200-240 nm only: its estimates, made once, serve every range.
+    std::optional<Eigen::MatrixXd> k2dEstimates;
 };
 
 // Every method's leave-one-out estimates of the reference proteins measured from 240 nm down to
@@ -19,6 +22,6 @@ struct LeaveOneOutSources {
 // program's start settings) the spectrum to `lowest`, CONTIN down to 190 nm at most, Varselec
 // down to 178 nm at most, K2D 200-240 nm, the least-squares fit each basis set's own wavelengths.
 // A method that needs more of the spectrum than it has gives no estimate (NaN).
-LeaveOneOutTable CollectLeaveOneOut(const LeaveOneOutSources& sources, int lowest);
+LeaveOneOutTable CollectLeaveOneOut(LeaveOneOutSources& sources, int lowest);
 
 }  // namespace tavrelion::tools

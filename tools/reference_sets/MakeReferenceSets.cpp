@@ -6,7 +6,8 @@
 // REFDATA_FOLDER holds SP175/ and IDP175/ (A.txt, F.txt, lbl2.txt each). A holds the spectra in
 // deg.cm2/dmol (delta epsilon x 3300) over the block's wavelengths, F the proteins' fractions in
 // the block's structure classes. The leave-one-out table, printed as Markdown, fits every SP175
-// protein with the program's own least-squares routine on a basis derived without it.
+// protein with the program's own least-squares routine on a basis derived without it; a second
+// table gives what no basis can beat, since the fit is linear in the spectrum.
 
 #include <algorithm>
 #include <charconv>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "BasisDerivation.h"
+#include "LinearBound.h"
 #include "ReferenceData.h"
 
 namespace tavrelion::tools {
@@ -133,6 +135,7 @@ int main(int argc, char** argv) {
         const auto idp175 = tavrelion::tools::ReadReferenceData(folder / "IDP175");
         std::ofstream(argv[2], std::ios::binary) << tavrelion::tools::DataFileText(sp175, idp175);
         tavrelion::tools::PrintLeaveOneOut(sp175, idp175);
+        tavrelion::tools::PrintLinearBound(sp175);
     } catch (const std::exception& error) {
         std::cerr << "make_reference_sets: " << error.what() << '\n';
         return 1;
