@@ -86,6 +86,22 @@ void SetFractions(MethodResult& result, double helix, double sheet, double turn,
     result.total = helix + sheet + turn + other;
 }
 
+// No analysis program gives a class ten times the whole protein, whatever it is fed; a larger
+// number is a damaged report, not an estimate to put in a table or a consensus.
+constexpr double LargestFraction = 10.0;
+
+// SetFractions for fractions read from a report.
+void SetReportFractions(const fs::path& file, MethodResult& result, double helix, double sheet,
+                        double turn, double other) {
+    for (const double fraction : {helix, sheet, turn, other}) {
+        if (std::fabs(fraction) > LargestFraction) {
+            Damaged(file,
+                    "a fraction of " + std::to_string(fraction) + " is no estimate of a structure");
+        }
+    }
+    SetFractions(result, helix, sheet, turn, other);
+}
+
 // SELCON's fraction fields: helix, sheet, turn, [PP2,] other, sum, NRMSD; PP2 counts as other.
 MethodResult SelconResult(const fs::path& file, const char* method, const std::string& fields) {
     if (fields.find("no estimate") != std::string::npos) {
@@ -99,7 +115,7 @@ MethodResult SelconResult(const fs::path& file, const char* method, const std::s
     MethodResult result;
     result.method = method;
     const double other = n.size() == 7 ? n[3] + n[4] : n[3];
-    SetFractions(result, n[0], n[1], n[2], other);
+    SetReportFractions(file, result, n[0], n[1], n[2], other);
     return result;
 }
 
@@ -289,7 +305,7 @@ MethodResult ReadContinResult(const fs::path& result) {
         }
         MethodResult method;
         method.method = "CONTIN";
-        SetFractions(method, values[0], values[1], values[2], values[3]);
+        SetReportFractions(result, method, values[0], values[1], values[2], values[3]);
         ReadFitSection(result, lines, method);
         ReadInputCheck(lines, method);
         return method;
@@ -302,9 +318,9 @@ MethodResult ReadK2dResult(const fs::path& result) {
     MethodResult method;
     method.method = "K2D";
     method.turnGiven = false;
-    SetFractions(method, K2dValue(result, lines, "  ALPHA helix "),
-                 K2dValue(result, lines, "  BETA sheet "), 0.0,
-                 K2dValue(result, lines, "  Random coil "));
+    SetReportFractions(result, method, K2dValue(result, lines, "  ALPHA helix "),
+                       K2dValue(result, lines, "  BETA sheet "), 0.0,
+                       K2dValue(result, lines, "  Random coil "));
     for (const std::string& line : lines) {
         if (StartsWith(line, "Fit quality:")) {
             const std::size_t start = line.find_first_not_of(' ', 12);
@@ -322,9 +338,10 @@ MethodResult ReadVarselecResult(const fs::path& list) {
     const std::vector<std::string> lines = Lines(list);
     MethodResult method;
     method.method = "Varselec";
-    SetFractions(method, VarselecMean(list, lines, "Helix"),
-                 VarselecMean(list, lines, "AP sheet") + VarselecMean(list, lines, "PP sheet"),
-                 VarselecMean(list, lines, "Turn"), VarselecMean(list, lines, "Other"));
+    SetReportFractions(
+        list, method, VarselecMean(list, lines, "Helix"),
+        VarselecMean(list, lines, "AP sheet") + VarselecMean(list, lines, "PP sheet"),
+        VarselecMean(list, lines, "Turn"), VarselecMean(list, lines, "Other"));
     ReadInputCheck(lines, method);
     // The average fit follows the list's own lines where the solutions gave what it takes; a
     // list without it, or with a damaged one, still gives the fractions.

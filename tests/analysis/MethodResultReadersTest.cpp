@@ -131,6 +131,15 @@ TEST(MethodResultReaders, DamagedOrMissingReportsAreRefusedWithTheFileAndTheReas
     std::string k2d = ReadBytes(Reports / "SINE.K2D");
     k2d.replace(k2d.find("0.12"), 4, "nan ");
     EXPECT_THROW(ReadK2dResult(folder.write("NAN.K2D", k2d)), store::ExplainedError);
+    // A number no estimate can be: refused, not put in the table.
+    std::string selcon3 = ReadBytes(Reports / "SINE.SC3");
+    selcon3.replace(selcon3.find("0.173"), 5, "99999");
+    try {
+        ReadSelcon3Result(folder.write("HUGE.SC3", selcon3));
+        ADD_FAILURE() << "a fraction of 99999 was read";
+    } catch (const store::ExplainedError& error) {
+        EXPECT_NE(error.reason().find("a fraction of 99999"), std::string::npos) << error.reason();
+    }
 }
 
 TEST(MethodResultReaders, LeastSquaresRowsNameTheSetAndGradeNoFitOfAZeroSpectrum) {
