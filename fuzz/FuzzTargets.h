@@ -35,4 +35,8 @@ Outcome FuzzSelcon3Input(std::string_view bytes);
 Outcome FuzzContinInput(std::string_view bytes);
 Outcome FuzzVarselecSpectrum(std::string_view bytes);
 
+// A Varselec solutions file (.OUT, which a user may load from anywhere) through the analysis of
+// its solutions, which rebuilds the average fit, and the list it writes through the table's reader.
+Outcome FuzzVarselecSolutions(std::string_view bytes);
+
 }  // namespace tavrelion::fuzz

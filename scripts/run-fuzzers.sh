@@ -22,7 +22,7 @@ declare -A seeds=(
     [structuredata]="data/ssdata.ks data/ssdata.p2"
 )
 targets=(cd6 cdmax jcd tvr columns datacd referencefile weightsfile basisfile structuredata
-         k2dinput selcon2input selcon3input contininput varselecspectrum)
+         k2dinput selcon2input selcon3input contininput varselecspectrum varselecsolutions)
 each=$(( seconds / ${#targets[@]} ))
 (( each >= 1 )) || each=1
 

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Target{"selcon2input", FuzzSelcon2Input},
                     Target{"selcon3input", FuzzSelcon3Input},
                     Target{"contininput", FuzzContinInput},
-                    Target{"varselecspectrum", FuzzVarselecSpectrum}),
+                    Target{"varselecspectrum", FuzzVarselecSpectrum},
+                    Target{"varselecsolutions", FuzzVarselecSolutions}),
     [](const testing::TestParamInfo<Target>& testCase) {
         return std::string(testCase.param.folder);
     });
