@@ -26,6 +26,9 @@ struct MethodResult {
     std::optional<double> nrmsd;
     // "good", "fair", "poor", "not graded", or empty where the method grades nothing.
     std::string quality;
+    // A least-squares row: its back-calculated spectrum comes from a calibration basis, whose
+    // columns are not class spectra, so it shows no fit to judge the estimate by.
+    bool calibrationBasis = false;
     // The back-calculated spectrum on the wavelengths the method used (nm, highest first) with
     // the measured values it was compared with, in mean residue ellipticity (deg.cm2/dmol; the
     // analysis programs' delta epsilon per residue times 3300, the factor of the exchange

@@ -223,6 +223,7 @@ std::vector<MethodResult> LeastSquaresResults(const store::SpectrumStore& store,
         const std::string name = fits.FitSetName(set);
         result.method = name.substr(0, name.find_last_not_of(' ') + 1);
         result.turnGiven = fits.FitTurn(set).has_value();
+        result.calibrationBasis = true;
         SetFractions(result, *fits.FitHelix(set), *fits.FitSheet(set),
                      fits.FitTurn(set).value_or(0.0), *fits.FitCoil(set));
         const estimation::BackCalculatedSpectrum spectrum =

@@ -55,20 +55,27 @@ std::vector<FitCurve> FittedCurves(const std::vector<analysis::MethodResult>& re
     return curves;
 }
 
+bool AllFinite(const std::vector<double>& values) {
+    return std::all_of(values.begin(), values.end(),
+                       [](double value) { return std::isfinite(value); });
+}
+
+// The measured values the method compared its fit with, whether or not the fit is drawn.
+bool HasMeasured(const analysis::MethodResult& result) {
+    return !result.wavelengths.empty() && result.measured.size() == result.wavelengths.size() &&
+           AllFinite(result.wavelengths) && AllFinite(result.measured);
+}
+
 }  // namespace
 
 bool HasFit(const analysis::MethodResult& result) {
-    const auto finite = [](const std::vector<double>& values) {
-        return std::all_of(values.begin(), values.end(),
-                           [](double value) { return std::isfinite(value); });
-    };
-    return !result.wavelengths.empty() && result.measured.size() == result.wavelengths.size() &&
-           result.calculated.size() == result.wavelengths.size() && finite(result.wavelengths) &&
-           finite(result.measured) && finite(result.calculated);
+    return HasMeasured(result) && result.calculated.size() == result.wavelengths.size() &&
+           AllFinite(result.calculated);
 }
 
 std::string FitLegendText(const analysis::MethodResult& result) {
-    if (!HasFit(result)) {
+    // A least-squares row whose curve is not drawn still has its NRMSD to tell.
+    if (!HasFit(result) && !(result.calibrationBasis && result.nrmsd)) {
         return result.method + "  no back-calculated spectrum";
     }
     std::string text = result.method;
@@ -81,10 +88,21 @@ std::string FitLegendText(const analysis::MethodResult& result) {
     return text;
 }
 
+std::vector<analysis::MethodResult> DrawnResults(std::vector<analysis::MethodResult> results,
+                                                 bool leastSquaresDrawn) {
+    for (analysis::MethodResult& result : results) {
+        if (result.calibrationBasis && !leastSquaresDrawn && HasFit(result)) {
+            result.calculated.clear();
+            result.quality += result.quality.empty() ? "not drawn" : ", not drawn";
+        }
+    }
+    return results;
+}
+
 FitCurve MeasuredCurve(const std::vector<analysis::MethodResult>& results) {
     std::map<double, double, std::greater<>> measured;
     for (const analysis::MethodResult& result : results) {
-        if (HasFit(result)) {
+        if (HasMeasured(result)) {
             for (std::size_t i = 0; i < result.wavelengths.size(); ++i) {
                 measured.emplace(result.wavelengths[i], result.measured[i]);
             }

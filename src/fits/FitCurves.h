@@ -25,12 +25,19 @@ struct FitCurve {
 // says so ("K2D  no back-calculated spectrum").
 std::string FitLegendText(const analysis::MethodResult& result);
 
+// The results as the Fits window and the main plot draw them. The least-squares rows'
+// back-calculated spectra, which come from calibration bases and show no fit, are left out unless
+// `leastSquaresDrawn`; their measured values stay, and their legend keeps the NRMSD and says the
+// curve is not drawn.
+std::vector<analysis::MethodResult> DrawnResults(std::vector<analysis::MethodResult> results,
+                                                 bool leastSquaresDrawn);
+
 // Whether the method gives a back-calculated spectrum that can be drawn: columns of one length,
 // every number finite.
 bool HasFit(const analysis::MethodResult& result);
 
-// The measured spectrum over every wavelength some method used, labelled "Measured", solid black:
-// at a wavelength several methods share, the first method's value.
+// The measured spectrum over every wavelength some method used (its fit drawn or not), labelled
+// "Measured", solid black: at a wavelength several methods share, the first method's value.
 FitCurve MeasuredCurve(const std::vector<analysis::MethodResult>& results);
 
 // The back-calculated spectra of the methods that give one, in their order, labelled with the

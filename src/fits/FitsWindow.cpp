@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "display/FigureExport.h"
+#include "fits/FitCurves.h"
 #include "fits/FitsFigure.h"
 #include "platform/DisplayText.h"
 
@@ -30,7 +31,7 @@ class FitsWindow::View : public QWidget {
         settings.dpi = static_cast<int>(ScreenDpi * ratio);
         settings.widthInches = static_cast<double>(width()) / ScreenDpi;
         settings.heightInches = static_cast<double>(height()) / ScreenDpi;
-        const auto& results = window_.results_;
+        const std::vector<analysis::MethodResult> results = window_.drawnResults();
         QImage image = display::FigureImage(
             [&results](display::DrawingSurface& surface, const display::FigureSettings& drawn) {
                 DrawFitsFigure(surface, results, drawn);
@@ -65,6 +66,14 @@ FitsWindow::FitsWindow(QWidget* parent) : QMainWindow(parent), view_(new View(*t
     QAction* closeWindow = file->addAction("&Close");
     closeWindow->setObjectName("fitsclose");
     connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    QMenu* view = menuBar()->addMenu("&View");
+    QAction* leastSquares = view->addAction("&Least-squares fits");
+    leastSquares->setObjectName("fitsleastsquares");
+    leastSquares->setCheckable(true);
+    connect(leastSquares, &QAction::toggled, this, [this](bool drawn) {
+        leastSquaresDrawn_ = drawn;
+        view_->update();
+    });
     resize(760, 560);
 }
 
@@ -75,6 +84,10 @@ void FitsWindow::showResults(const std::string& spectrumName,
     settings_ = settings;
     setWindowTitle("Fits - " + platform::DisplayText(spectrumName));
     view_->update();
+}
+
+std::vector<analysis::MethodResult> FitsWindow::drawnResults() const {
+    return DrawnResults(results_, leastSquaresDrawn_);
 }
 
 QImage FitsWindow::image() const {

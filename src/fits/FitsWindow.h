@@ -24,6 +24,9 @@ class FitsWindow : public QMainWindow {
                      const std::vector<analysis::MethodResult>& results,
                      const display::FigureSettings& settings);
     const std::vector<analysis::MethodResult>& results() const { return results_; }
+    // The results as drawn now: View > "Least-squares fits" (off at first) draws the
+    // least-squares rows' curves too.
+    std::vector<analysis::MethodResult> drawnResults() const;
     const display::FigureSettings& settings() const { return settings_; }
 
     // What File > "Export figure..." does.
@@ -37,6 +40,7 @@ class FitsWindow : public QMainWindow {
 
     View* view_;
     std::vector<analysis::MethodResult> results_;
+    bool leastSquaresDrawn_ = false;
     display::FigureSettings settings_;
     std::function<void()> export_;
 };

@@ -179,8 +179,8 @@ std::vector<analysis::MethodResult> MainWindow::lastResults() const {
 
 void MainWindow::syncFitOverlays() {
     const bool wanted = action("mnufitsplot")->isChecked() && state_.commands.showFits();
-    state_.plot.Overlays =
-        wanted ? fits::PlotOverlays(lastResults()) : std::vector<display::OverlayCurve>();
+    state_.plot.Overlays = wanted ? fits::PlotOverlays(fits::DrawnResults(lastResults(), false))
+                                  : std::vector<display::OverlayCurve>();
     redrawPlot();
 }
 
@@ -205,14 +205,15 @@ void MainWindow::exportFitsFigure() {
     if (fitsWindow_ == nullptr || fitsWindow_->results().empty()) {
         return;
     }
-    const std::vector<analysis::MethodResult> results = fitsWindow_->results();
+    const std::vector<analysis::MethodResult> drawn = fitsWindow_->drawnResults();
     display::FigureSettings settings = fitsWindow_->settings();
     if (exportDrawing(
-            [&results](display::DrawingSurface& surface, const display::FigureSettings& chosen) {
-                fits::DrawFitsFigure(surface, results, chosen);
+            [&drawn](display::DrawingSurface& surface, const display::FigureSettings& chosen) {
+                fits::DrawFitsFigure(surface, drawn, chosen);
             },
             settings, "CD spectra and their fits")) {
-        fitsWindow_->showResults(state_.store->SpectrumFileName, results, settings);
+        // The settings chosen for the export stay for the window.
+        fitsWindow_->showResults(state_.store->SpectrumFileName, fitsWindow_->results(), settings);
     }
 }
 

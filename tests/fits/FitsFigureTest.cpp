@@ -95,6 +95,28 @@ TEST(FitCurves, MeasuredSpansEveryMethodsRangeAndResidualsAreMeasuredMinusCalcul
     EXPECT_EQ(looks.size(), 10u);
 }
 
+// The least-squares rows' curves come from calibration bases: left out until asked for, their
+// measured values and NRMSD still shown; the other methods are drawn as they were.
+TEST(FitCurves, LeastSquaresCurvesAreDrawnOnlyWhenAskedFor) {
+    MethodResult fasman = Fit("Fasman", 0.874, "not graded", {205, 204}, {-900, -800}, {300, 400});
+    fasman.calibrationBasis = true;
+    const std::vector<MethodResult> results = {
+        fasman, Fit("SELCON3", 0.02, "good", {200, 199}, {-100, 50}, {-90, 60})};
+
+    const std::vector<MethodResult> shown = DrawnResults(results, false);
+    const std::vector<FitCurve> calculated = CalculatedCurves(shown);
+    ASSERT_EQ(calculated.size(), 1u);
+    EXPECT_EQ(calculated[0].label, "SELCON3  NRMSD 0.020 good");
+    EXPECT_EQ(FitLegendText(shown[0]), "Fasman  NRMSD 0.874 not graded, not drawn");
+    EXPECT_EQ(MeasuredCurve(shown).wavelengths, (std::vector<double>{205, 204, 200, 199}));
+    EXPECT_EQ(ResidualCurves(shown).size(), 1u);
+    EXPECT_TRUE(PlotOverlays(shown).size() == 1u && PlotOverlays(shown)[0].label == "SELCON3 fit");
+
+    const std::vector<MethodResult> all = DrawnResults(results, true);
+    ASSERT_EQ(CalculatedCurves(all).size(), 2u);
+    EXPECT_EQ(CalculatedCurves(all)[0].label, "Fasman  NRMSD 0.874 not graded");
+}
+
 // The values of the lines in one colour inside a frame, read back through the frame's scale.
 std::vector<std::pair<double, double>> PointsIn(const RecordingSurface& surface,
                                                 const display::FigureFrame& frame,
