@@ -55,29 +55,6 @@ bool Contains(const std::string& line, const char* text) {
     return line.find(text) != std::string::npos;
 }
 
-// The blank-separated fields of a text as numbers; none when one of them is no finite number.
-std::optional<std::vector<double>> Numbers(const std::string& text) {
-    std::istringstream fields(text);
-    std::vector<double> numbers;
-    std::string field;
-    while (fields >> field) {
-        if (!store::ReadsAsNumber(field)) {
-            return std::nullopt;
-        }
-        double value = 0;
-        try {
-            value = store::NumberOf(field);
-        } catch (const store::BasicError&) {
-            return std::nullopt;
-        }
-        if (!std::isfinite(value)) {
-            return std::nullopt;
-        }
-        numbers.push_back(value);
-    }
-    return numbers;
-}
-
 void SetFractions(MethodResult& result, double helix, double sheet, double turn, double other) {
     result.helix = helix;
     result.sheet = sheet;
@@ -107,7 +84,7 @@ MethodResult SelconResult(const fs::path& file, const char* method, const std::s
     if (fields.find("no estimate") != std::string::npos) {
         Damaged(file, "the program made no estimate");
     }
-    const auto numbers = Numbers(fields);
+    const auto numbers = store::BlankSeparatedNumbers(fields);
     if (!numbers || (numbers->size() != 6 && numbers->size() != 7)) {
         Damaged(file, "the fractions line holds no estimate: \"" + fields + "\"");
     }
@@ -147,7 +124,7 @@ void ReadFitSection(const fs::path& file, const std::vector<std::string>& lines,
     }
     const std::string rest = lines[at].substr(std::string(FitQualityLead).size());
     const std::size_t comma = rest.find(',');
-    const auto nrmsd = Numbers(rest.substr(0, comma));
+    const auto nrmsd = store::BlankSeparatedNumbers(rest.substr(0, comma));
     if (comma == std::string::npos || !nrmsd || nrmsd->size() != 1) {
         Damaged(file, "a damaged \"Fit quality\" line: \"" + lines[at] + "\"");
     }
@@ -160,7 +137,7 @@ void ReadFitSection(const fs::path& file, const std::vector<std::string>& lines,
         ++row;
     }
     for (++row; row < lines.size(); ++row) {
-        const auto values = Numbers(lines[row]);
+        const auto values = store::BlankSeparatedNumbers(lines[row]);
         if (!values || values->size() != 3) {
             break;
         }
@@ -177,7 +154,8 @@ void ReadFitSection(const fs::path& file, const std::vector<std::string>& lines,
 double K2dValue(const fs::path& file, const std::vector<std::string>& lines, const char* label) {
     for (const std::string& line : lines) {
         if (StartsWith(line, label)) {
-            const auto value = Numbers(line.substr(line.find_last_of(' ') + 1));
+            const auto value =
+                store::BlankSeparatedNumbers(line.substr(line.find_last_of(' ') + 1));
             if (!value || value->size() != 1) {
                 Damaged(file, "a damaged line: \"" + line + "\"");
             }
@@ -200,7 +178,8 @@ double VarselecMean(const fs::path& file, const std::vector<std::string>& lines,
             continue;
         }
         const std::size_t percent = line.find('%', equals);
-        const auto value = Numbers(line.substr(equals + 1, percent - equals - 1));
+        const auto value =
+            store::BlankSeparatedNumbers(line.substr(equals + 1, percent - equals - 1));
         if (percent == std::string::npos || !value || value->size() != 1) {
             Damaged(file, "a damaged line: \"" + line + "\"");
         }
@@ -298,7 +277,8 @@ MethodResult ReadContinResult(const fs::path& result) {
         std::string value;
         std::vector<double> values;
         for (const char* name : {"helix", "sheet", "turn", "other"}) {
-            const auto number = (fields >> word >> value) ? Numbers(value) : std::nullopt;
+            const auto number =
+                (fields >> word >> value) ? store::BlankSeparatedNumbers(value) : std::nullopt;
             if (word != name || !number || number->size() != 1) {
                 Damaged(result, "a damaged fractions line: \"" + line + "\"");
             }

@@ -1,6 +1,5 @@
 #include "analysis/VarselecAverageFit.h"
 
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -29,27 +28,6 @@ std::string ProteinField(const std::string& line, long j) {
 
 }  // namespace
 
-std::optional<std::vector<double>> BlankSeparatedNumbers(std::string_view text) {
-    std::vector<double> values;
-    const char* at = text.data();
-    const char* const end = text.data() + text.size();
-    while (true) {
-        while (at < end && *at == ' ') {
-            ++at;
-        }
-        if (at == end) {
-            return values;
-        }
-        double value = 0;
-        const auto [next, error] = std::from_chars(at, end, value);
-        if (error != std::errc() || !std::isfinite(value) || (next < end && *next != ' ')) {
-            return std::nullopt;
-        }
-        values.push_back(value);
-        at = next;
-    }
-}
-
 void VarselecAverageFit::header(const std::string& line) {
     if (line.rfind(FittedSpectrumLead, 0) == 0) {
         fittedSpectrum_ = line.substr(std::string(FittedSpectrumLead).size());
@@ -66,7 +44,8 @@ void VarselecAverageFit::accept(const std::string& line) {
         return;
     }
     // One coefficient for each protein the line uses, and no protein without one.
-    const auto values = BlankSeparatedNumbers(std::string_view(line).substr(CoefficientStart));
+    const auto values =
+        store::BlankSeparatedNumbers(std::string_view(line).substr(CoefficientStart));
     const auto count = values ? static_cast<long>(values->size()) : 0L;
     if (count == 0 || count > ProteinCount || !Blank(ProteinField(line, count))) {
         return;
@@ -104,7 +83,7 @@ std::vector<std::string> VarselecAverageFit::lines(
     const auto measured =
         colon == std::string::npos
             ? std::nullopt
-            : BlankSeparatedNumbers(std::string_view(fittedSpectrum_).substr(colon + 1));
+            : store::BlankSeparatedNumbers(std::string_view(fittedSpectrum_).substr(colon + 1));
     if (!range || to != "to" || nm != "nm" || !measured || highest < lowest ||
         lowest < BasisFirstWavelength ||
         highest >= BasisFirstWavelength + drivers::VarselecBasisLines ||

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tavrelion::analysis {
@@ -31,8 +29,5 @@ class VarselecAverageFit {
     long accepted_ = 0;
     bool complete_ = true;
 };
-
-// The blank-separated numbers of a text; none when a field is no finite number.
-std::optional<std::vector<double>> BlankSeparatedNumbers(std::string_view text);
 
 }  // namespace tavrelion::analysis

@@ -44,7 +44,7 @@ Basis ReadBasis(const std::filesystem::path& basis) {
         read.names[index] = file.readLine();
         for (int line = 0; line < drivers::VarselecBasisLines; ++line) {
             // "no data" beyond 240 nm, or a value that is no number: no fit there.
-            const auto value = BlankSeparatedNumbers(file.readLine());
+            const auto value = store::BlankSeparatedNumbers(file.readLine());
             read.spectra[index].push_back(value && value->size() == 1
                                               ? value->front()
                                               : std::numeric_limits<double>::quiet_NaN());

@@ -170,4 +170,25 @@ std::string RoundTo3(double value) {
     return GeneralForm(std::floor(value * 1000.0 + 0.5) / 1000.0);
 }
 
+std::optional<std::vector<double>> BlankSeparatedNumbers(std::string_view text) {
+    std::vector<double> values;
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    while (true) {
+        while (at < end && *at == ' ') {
+            ++at;
+        }
+        if (at == end) {
+            return values;
+        }
+        double value = 0;
+        const auto [next, error] = std::from_chars(at, end, value);
+        if (error != std::errc() || !std::isfinite(value) || (next < end && *next != ' ')) {
+            return std::nullopt;
+        }
+        values.push_back(value);
+        at = next;
+    }
+}
+
 }  // namespace tavrelion::store

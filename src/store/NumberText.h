@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/Int16.h"
 
@@ -16,6 +18,10 @@ double NumberOf(std::string_view text);
 
 // Whether the text, blanks aside, is one decimal number and nothing else.
 bool ReadsAsNumber(std::string_view text);
+
+// The numbers of a text of decimal numbers separated by blanks, as the analysis programs write
+// them; none when a field is anything but a finite number.
+std::optional<std::vector<double>> BlankSeparatedNumbers(std::string_view text);
 
 // The whole of a text: its number rounded half to even into 16 bits (error 6 when it does not fit).
 Int16 WholeOf(std::string_view text);
