@@ -7,9 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "analysis/MethodResult.h"
 #include "fakes/FakeAnalysis.h"
 
 namespace tavrelion::testing_support {
+
+// A method's result with only its fractions and their total.
+inline analysis::MethodResult MethodFractions(const std::string& method, double helix, double sheet,
+                                              double turn, double other) {
+    analysis::MethodResult m;
+    m.method = method;
+    m.helix = helix;
+    m.sheet = sheet;
+    m.turn = turn;
+    m.other = other;
+    m.total = helix + sheet + turn + other;
+    return m;
+}
 
 inline std::string CrLf(const std::vector<std::string>& lines) {
     std::string bytes;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "AnalysisTestFiles.h"
 #include "ConsensusFit.h"
 #include "LeaveOneOutTable.h"
 #include "analysis/ConsensusCalibration.h"
@@ -12,17 +13,7 @@
 namespace tavrelion::analysis {
 namespace {
 
-MethodResult Result(const std::string& method, double helix, double sheet, double turn,
-                    double other) {
-    MethodResult m;
-    m.method = method;
-    m.helix = helix;
-    m.sheet = sheet;
-    m.turn = turn;
-    m.other = other;
-    m.total = helix + sheet + turn + other;
-    return m;
-}
+using testing_support::MethodFractions;
 
 constexpr const char* Sp175 = "SP175";
 
@@ -55,10 +46,11 @@ TEST(Consensus, AgreeingMethodsGiveTheirFractionsWithTheRangesHalfWidths) {
     } cases[] = {{175, 175}, {178, 190}, {190, 190}, {195, 200}, {200, 200}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shortest);
-        std::vector<MethodResult> methods = {Result("Unknown method", 0.9, 0.9, 0.9, 0.9)};
+        std::vector<MethodResult> methods = {MethodFractions("Unknown method", 0.9, 0.9, 0.9, 0.9)};
         for (const ConsensusWeight* w : WeightsOf(c.calibrated)) {
-            methods.push_back(Result(w->method, 0.40, 0.25, 0.15, 0.20));
-            methods.push_back(Result(w->method, 0.9, 0.9, 0.9, 0.9));  // a second run: ignored
+            methods.push_back(MethodFractions(w->method, 0.40, 0.25, 0.15, 0.20));
+            methods.push_back(
+                MethodFractions(w->method, 0.9, 0.9, 0.9, 0.9));  // a second run: ignored
         }
         const ConsensusResult result = ConsensusOf(methods, c.shortest, Sp175);
         ASSERT_TRUE(result.available) << result.reason;
@@ -87,8 +79,8 @@ TEST(Consensus, EachMethodCountsByItsWeight) {
         SCOPED_TRACE(odd->method);
         std::vector<MethodResult> methods;
         for (const ConsensusWeight* w : weights) {
-            methods.push_back(w == odd ? Result(w->method, 0.6, 0.1, 0.1, 0.2)
-                                       : Result(w->method, 0.3, 0.1, 0.1, 0.2));
+            methods.push_back(w == odd ? MethodFractions(w->method, 0.6, 0.1, 0.1, 0.2)
+                                       : MethodFractions(w->method, 0.3, 0.1, 0.1, 0.2));
         }
         const ConsensusResult result = ConsensusOf(methods, 175, Sp175);
         ASSERT_TRUE(result.available);
@@ -104,11 +96,11 @@ TEST(Consensus, TooFewMethodsOrTooShortASpectrumGiveNoConsensusAndSayWhy) {
     std::vector<MethodResult> withoutHeaviest, onlyLight;
     for (const ConsensusWeight* w : weights) {
         if (w != heaviest) {
-            withoutHeaviest.push_back(Result(w->method, 0.3, 0.2, 0.1, 0.4));
-            onlyLight.push_back(Result(w->method, NAN, 0.2, 0.1, 0.4));  // not a result
+            withoutHeaviest.push_back(MethodFractions(w->method, 0.3, 0.2, 0.1, 0.4));
+            onlyLight.push_back(MethodFractions(w->method, NAN, 0.2, 0.1, 0.4));  // not a result
         }
     }
-    onlyLight.push_back(Result(heaviest->method, 0.3, 0.2, 0.1, 0.4));
+    onlyLight.push_back(MethodFractions(heaviest->method, 0.3, 0.2, 0.1, 0.4));
     // Methods carrying less than half of any class's weight: no consensus, the missing named.
     for (const auto* methods : {&withoutHeaviest, &onlyLight}) {
         double present[4] = {}, total[4] = {};
@@ -139,7 +131,7 @@ TEST(Consensus, TooFewMethodsOrTooShortASpectrumGiveNoConsensusAndSayWhy) {
     EXPECT_NE(none.reason.find(weights.front()->method), std::string::npos) << none.reason;
 
     const ConsensusResult shortSpectrum =
-        ConsensusOf({Result("K2D", 0.3, 0.2, 0, 0.5)}, 205, Sp175);
+        ConsensusOf({MethodFractions("K2D", 0.3, 0.2, 0, 0.5)}, 205, Sp175);
     EXPECT_FALSE(shortSpectrum.available);
     EXPECT_EQ(shortSpectrum.reason,
               "the spectrum stops at 205 nm; the consensus needs it down to 200 nm at least");
@@ -152,7 +144,7 @@ TEST(Consensus, IntervalsStayWithinZeroAndOne) {
     for (const double helix : {0.01, 0.98}) {
         std::vector<MethodResult> methods;
         for (const ConsensusWeight* w : WeightsOf(175)) {
-            methods.push_back(Result(w->method, helix, 0.99 - helix, 0.005, 0.005));
+            methods.push_back(MethodFractions(w->method, helix, 0.99 - helix, 0.005, 0.005));
         }
         const ConsensusResult result = ConsensusOf(methods, 175, Sp175);
         ASSERT_TRUE(result.available);
@@ -194,8 +186,8 @@ TEST_P(ConsensusLeaveOneOut, IntervalsHoldTheTrueFractionAsOftenAsTheySay) {
             for (int m = 0; m < table.methodCount(); ++m) {
                 const auto& e = table.estimates[static_cast<std::size_t>(m)];
                 // K2D and the three-class sets give no separate turn and other (NaN).
-                methods.push_back(Result(table.methods[static_cast<std::size_t>(m)], e(0, p),
-                                         e(1, p), e(2, p), e(3, p)));
+                methods.push_back(MethodFractions(table.methods[static_cast<std::size_t>(m)],
+                                                  e(0, p), e(1, p), e(2, p), e(3, p)));
             }
             const ConsensusResult r = ConsensusOf(methods, table.lowestWavelength, set);
             if (!r.available) {

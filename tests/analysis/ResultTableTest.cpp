@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "AnalysisTestFiles.h"
+
 namespace tavrelion::analysis {
 namespace {
+
+using testing_support::MethodFractions;
 
 using Record = std::vector<std::string>;
 
@@ -48,27 +52,16 @@ std::vector<Record> ParseCsv(const std::string& text) {
     return records;
 }
 
-MethodResult Method(const char* name, double helix, double sheet, double turn, double other) {
-    MethodResult m;
-    m.method = name;
-    m.helix = helix;
-    m.sheet = sheet;
-    m.turn = turn;
-    m.other = other;
-    m.total = helix + sheet + turn + other;
-    return m;
-}
-
 const TableContext Context{"/data/run 3, \"final\"/LYSO.ASC", "2026-12-06", "SP175", "240-178"};
 
 TEST(ResultTable, CsvReadsBackWithOneRowPerMethodAndTheIntervalsOnTheConsensusRow) {
-    MethodResult chang = Method("Chang", 0.35, 0.2034, 0.231, 0.256);
+    MethodResult chang = MethodFractions("Chang", 0.35, 0.2034, 0.231, 0.256);
     chang.nrmsd = 0.8171;
     chang.quality = "poor";
-    MethodResult k2d = Method("K2D", 0.37, 0.11, 0, 0.52);
+    MethodResult k2d = MethodFractions("K2D", 0.37, 0.11, 0, 0.52);
     k2d.turnGiven = false;
     k2d.quality = "good";
-    MethodResult varselec = Method("Varselec", 0.3342, 0.147, 0.2376, 0.2811);
+    MethodResult varselec = MethodFractions("Varselec", 0.3342, 0.147, 0.2376, 0.2811);
     ConsensusResult consensus;
     consensus.available = true;
     consensus.helix = 0.4055;
@@ -133,11 +126,11 @@ TEST(ResultTable, CsvReadsBackWithOneRowPerMethodAndTheIntervalsOnTheConsensusRo
 }
 
 TEST(ResultTable, ScreenTextAlignsTheColumnsAndListsTheInputChecks) {
-    MethodResult fasman = Method("Fasman", 0.364, 0.147, 0, 0.467);
+    MethodResult fasman = MethodFractions("Fasman", 0.364, 0.147, 0, 0.467);
     fasman.turnGiven = false;
     fasman.nrmsd = 0.874;
     fasman.quality = "poor";
-    MethodResult selcon = Method("SELCON3", 0.173, 0.13, 0.271, 0.425);
+    MethodResult selcon = MethodFractions("SELCON3", 0.173, 0.13, 0.271, 0.425);
     selcon.nrmsd = 0.987;
     selcon.quality = "poor";
     selcon.inputCheck = "Input check: the shape matches no reference protein.";
