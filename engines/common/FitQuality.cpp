@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 namespace tavrelion::engines {
 namespace {
@@ -48,6 +49,26 @@ Match BestMatch(const Eigen::MatrixXd& spectra, const Eigen::VectorXd& query, Ei
             best = match;
     }
     return best;
+}
+
+// The reference proteins' spectra and the spectrum (values from `highest` down in 1-nm steps) on
+// the wavelengths they share; none when they share fewer than two or the set has fewer than
+// `leastProteins` proteins.
+struct SharedWavelengths {
+    Eigen::MatrixXd spectra;
+    Eigen::VectorXd query;
+};
+
+std::optional<SharedWavelengths> OnSharedWavelengths(const ReferenceSet& references, int highest,
+                                                     const Eigen::VectorXd& spectrum,
+                                                     int leastProteins) {
+    const int lowest = highest - static_cast<int>(spectrum.size()) + 1;
+    const int high = std::min(highest, references.highestWavelength);
+    const int low = std::max(lowest, references.lowestWavelength);
+    if (high - low < 1 || references.proteinCount() < leastProteins)
+        return std::nullopt;
+    return SharedWavelengths{references.spectraBetween(high, low),
+                             spectrum.segment(highest - high, high - low + 1)};
 }
 
 // The 99th percentile of the reference proteins' distances to their own best match among the
@@ -104,15 +125,11 @@ std::string SpectrumFlag(const ReferenceSet& references, int highest,
     const std::string lead = SpectrumFlagLead;
     if (spectrum.size() == 0 || spectrum.maxCoeff() - spectrum.minCoeff() < FlatSpread)
         return lead + "the spectrum is zero or flat; the estimate means nothing.";
-    const int lowest = highest - static_cast<int>(spectrum.size()) + 1;
-    const int high = std::min(highest, references.highestWavelength);
-    const int low = std::max(lowest, references.lowestWavelength);
-    if (high - low < 1 || references.proteinCount() < 2)
+    const auto shared = OnSharedWavelengths(references, highest, spectrum, 2);
+    if (!shared)
         return {};
-    const Eigen::MatrixXd spectra = references.spectraBetween(high, low);
-    const Eigen::VectorXd query = spectrum.segment(highest - high, high - low + 1);
-    const Match best = BestMatch(spectra, query, -1);
-    if (best.scale <= 0.0 || best.distance > ShapeLimit(spectra))
+    const Match best = BestMatch(shared->spectra, shared->query, -1);
+    if (best.scale <= 0.0 || best.distance > ShapeLimit(shared->spectra))
         return lead +
                "the shape matches no reference protein (beyond the reference set's own 99th "
                "percentile); the estimate means nothing.";
@@ -127,15 +144,11 @@ std::string SpectrumFlag(const ReferenceSet& references, int highest,
 
 std::string NearDuplicateLine(const ReferenceSet& references, int highest,
                               const Eigen::VectorXd& spectrum) {
-    const int lowest = highest - static_cast<int>(spectrum.size()) + 1;
-    const int high = std::min(highest, references.highestWavelength);
-    const int low = std::max(lowest, references.lowestWavelength);
-    if (high - low < 1 || references.proteinCount() < 1)
+    const auto shared = OnSharedWavelengths(references, highest, spectrum, 1);
+    if (!shared || shared->query.squaredNorm() <= 0.0)
         return {};
-    const Eigen::MatrixXd spectra = references.spectraBetween(high, low);
-    const Eigen::VectorXd query = spectrum.segment(highest - high, high - low + 1);
-    if (query.squaredNorm() <= 0.0)
-        return {};
+    const Eigen::MatrixXd& spectra = shared->spectra;
+    const Eigen::VectorXd& query = shared->query;
     Eigen::Index nearest = 0;
     double distance = std::numeric_limits<double>::infinity();
     for (Eigen::Index p = 0; p < spectra.cols(); ++p) {
